@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QApplication>
+
+namespace solvaro {
+
+class Dialogs;
+
+// The application object: the one place where an error that ends a user action
+// is caught and shown in the general error box.
+class Application final : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv);
+
+    // Where errors are shown; not owned.
+    void setDialogs(Dialogs *dialogs) { m_dialogs = dialogs; }
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Runs an action and shows any error it raises in the general error box.
+    // Returns false when the action failed.
+    template<typename Action>
+    bool guarded(Action &&action)
+    {
+        try {
+            action();
+            return true;
+        } catch (const std::exception &error) {
+            reportError(error);
+            return false;
+        }
+    }
+
+    void reportError(const std::exception &error);
+
+private:
+    Dialogs *m_dialogs = nullptr;
+};
+
+} // namespace solvaro

@@ -1,0 +1,5 @@
+# Files of src/dialogs
+list(APPEND SOLVARO_CORE_SOURCES
+)
+list(APPEND SOLVARO_GUI_SOURCES
+)

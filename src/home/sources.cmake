@@ -1,0 +1,5 @@
+# Files of src/home
+list(APPEND SOLVARO_CORE_SOURCES
+)
+list(APPEND SOLVARO_GUI_SOURCES
+)

@@ -1,0 +1,5 @@
+# Files of src/schemes
+list(APPEND SOLVARO_CORE_SOURCES
+)
+list(APPEND SOLVARO_GUI_SOURCES
+)
