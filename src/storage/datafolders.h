@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace solvaro {
+
+// The installation: the executable folder and the four data folders in it.
+// Stored paths are relative to the executable folder and written the Windows
+// way ("SOL_IMG\\x.bmp"); here they are resolved to real files.
+class DataFolders
+{
+public:
+    // The executable folder; a trailing separator is added when missing.
+    explicit DataFolders(const QString &executableFolder);
+
+    // The executable folder with a trailing '/'.
+    QString executableFolder() const { return m_folder; }
+
+    // Absolute path of a stored relative path. '\\' reads as '/', and each
+    // component that does not exist under its exact name is matched without
+    // regard to case (an exact match wins). Where nothing matches, the path is
+    // built from the names as written, so that it can be created. A stored path
+    // that would leave the executable folder (absolute, a drive letter, a
+    // network path, "..") gives an empty string.
+    QString resolve(const QString &stored) const;
+    // True when the stored path names an existing file.
+    bool exists(const QString &stored) const;
+
+    // "SOL_INI\\GLOBAL.INI" resolved.
+    QString globalSettingsFile() const;
+
+    // Copies a file the user picked into a data folder ("SOL_IMG\\") under its
+    // bare name, overwriting, and returns the value to store: the folder plus
+    // the bare name. Returns an empty string when the copy fails.
+    QString pickInto(const QString &folder, const QString &pickedFile) const;
+
+private:
+    QString m_folder;
+};
+
+} // namespace solvaro
