@@ -1,5 +1,6 @@
 # Files of src/media
 list(APPEND SOLVARO_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/wavfile.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
 )
