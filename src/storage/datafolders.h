@@ -1,14 +1,23 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 
 namespace solvaro {
 
+// The data folders and the global settings file as stored paths are written.
+namespace dataFolder {
+inline constexpr QLatin1StringView ini { "SOL_INI\\" };
+inline constexpr QLatin1StringView images { "SOL_IMG\\" };
+inline constexpr QLatin1StringView sounds { "SOL_WAV\\" };
+inline constexpr QLatin1StringView temporary { "SOL_TMP\\" };
+inline constexpr QLatin1StringView globalSettings { "SOL_INI\\GLOBAL.INI" };
+} // namespace dataFolder
+
 // The installation: the executable folder and the four data folders in it.
 // Stored paths are relative to the executable folder and written the Windows
 // way ("SOL_IMG\\x.bmp"); here they are resolved to real files.
-class DataFolders
-{
+class DataFolders {
 public:
     // The executable folder; a trailing separator is added when missing.
     explicit DataFolders(const QString &executableFolder);

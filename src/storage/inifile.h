@@ -3,7 +3,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
-
+#include <functional>
 #include <memory>
 
 namespace solvaro {
@@ -11,8 +11,7 @@ namespace solvaro {
 // One INI file, read and parsed once when the object is made. Reads and writes
 // work on the copy in memory; updateFile() writes it out in one piece, atomically.
 // Section and key names match without regard to case.
-class IniFile
-{
+class IniFile {
 public:
     // decimalSeparator is the user's, used by readFloat and writeFloat.
     explicit IniFile(const QString &path, QChar decimalSeparator = QLatin1Char('.'));
@@ -22,8 +21,8 @@ public:
 
     QString path() const;
 
-    QString readString(const QString &section, const QString &key,
-                       const QString &defaultValue) const;
+    QString readString(
+        const QString &section, const QString &key, const QString &defaultValue) const;
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
     double readFloat(const QString &section, const QString &key, double defaultValue) const;
@@ -46,6 +45,10 @@ public:
     // Writes the file out; throws solvaro::Error("Unable to write to <path>")
     // and leaves the file on disk as it was when that fails.
     void updateFile();
+    // Lets a test fail a write at its last step: the check runs once the new
+    // content is complete beside the file and before it replaces it; returning
+    // false fails the write.
+    void setBeforeReplace(std::function<bool()> check);
 
 private:
     struct Data;
