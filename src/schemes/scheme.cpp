@@ -1,0 +1,108 @@
+#include "schemes/scheme.h"
+
+#include "schemes/schemekeys.h"
+#include "storage/globalsettings.h"
+#include "storage/inifile.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace solvaro {
+
+namespace {
+
+// The layout of the work area, in pixels.
+constexpr int FirstTop = 5;
+constexpr int Gap = 28;
+constexpr int QuestionHeight = 32;
+constexpr int FormulaHeight = 28;
+constexpr int DefaultSectionHeight = 28;
+constexpr int SectionPadding = 5;
+// Room left below the last step.
+constexpr int WorkAreaMargin = 200;
+
+// Section heights come from files anyone can edit; the running top must not
+// overflow on the way.
+int clampedTop(qint64 top)
+{
+    return static_cast<int>(std::clamp<qint64>(top, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+Scheme SET_SCHEMA(const IniFile &globalSettingsFile, const IniFile &exerciseFile, int sheet,
+                  int exercise)
+{
+    Scheme scheme;
+    scheme.rawScheme = globalSettings::readScheme(globalSettingsFile, sheet);
+
+    // Counts and kinds come from the same characters that get a place below, so
+    // that every step has a top and every formula a pattern.
+    for (const QChar c : std::as_const(scheme.rawScheme)) {
+        switch (c.unicode()) {
+        case u'|':
+            ++scheme.sectionCount;
+            break;
+        case u'C':
+            ++scheme.questionCount;
+            scheme.stepKinds += c;
+            break;
+        case u'F':
+        case u'E':
+            ++scheme.formulaCount;
+            scheme.stepKinds += c;
+            scheme.formulaKinds += c;
+            break;
+        default:
+            break;
+        }
+    }
+    scheme.stepCount = scheme.questionCount + scheme.formulaCount;
+
+    for (int k = 0; k < scheme.formulaCount; ++k) {
+        scheme.formulaPatterns.append(globalSettingsFile.readString(
+            globalSettings::commonArea, globalSettings::sheetPatternKey(sheet, k), QString()));
+    }
+    scheme.expectedFormulas = QStringList(scheme.formulaCount, QString());
+
+    const QString exerciseSection = QString::number(exercise);
+    qint64 y = FirstTop;
+    int lastTop = FirstTop;
+    for (const QChar c : std::as_const(scheme.rawScheme)) {
+        qint64 height = 0;
+        switch (c.unicode()) {
+        case u'|': {
+            const int section = static_cast<int>(scheme.sectionTops.size());
+            scheme.sectionTops.append(clampedTop(y));
+            height = qint64(exerciseFile.readInteger(exerciseSection, schemeKeys::sectionHeightKey(section),
+                                                     DefaultSectionHeight))
+                + SectionPadding;
+            break;
+        }
+        case u'C':
+            scheme.stepTops.append(clampedTop(y));
+            height = QuestionHeight;
+            break;
+        case u'F':
+        case u'E':
+            scheme.stepTops.append(clampedTop(y));
+            height = FormulaHeight;
+            break;
+        default:
+            continue;
+        }
+        lastTop = clampedTop(y);
+        y = std::clamp<qint64>(y + height + Gap, std::numeric_limits<int>::min(),
+                               std::numeric_limits<int>::max());
+    }
+
+    // Without steps the work area still has to hold its section bands: it
+    // reaches 200 below the last band (or below the first top when the scheme
+    // is empty).
+    scheme.workAreaHeight = clampedTop(
+        qint64(scheme.stepTops.isEmpty() ? lastTop : scheme.stepTops.last()) + WorkAreaMargin);
+    return scheme;
+}
+
+} // namespace solvaro
