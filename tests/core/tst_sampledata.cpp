@@ -6,7 +6,10 @@
 #include "media/wavfile.h"
 #include "player/evaluator.h"
 #include "storage/datafolders.h"
+#include "storage/designspace.h"
 #include "storage/inifile.h"
+#include "storage/look.h"
+#include "storage/lookrecord.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -115,6 +118,31 @@ bool metricUnit(const QString &unit, int &power, QChar &quantity)
     return false;
 }
 
+// The smallest screen the sample is laid out for, and two common larger ones.
+const QList<QSize> screens = {QSize(1366, 768), QSize(1680, 1050), QSize(1920, 1080)};
+
+// Rough room a caption needs: Comic Sans averages about 0.6 em a character and
+// a line about 1.25 em; long lines wrap. Points are taken at 96 pixels an inch.
+bool textFits(const QString &text, int points, QSize box)
+{
+    const double em = points * 96.0 / 72.0;
+    int lines = 0;
+    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\n"))))
+        lines += qMax(1, int(std::ceil(line.size() * 0.6 * em / box.width())));
+    return lines * 1.25 * em <= box.height();
+}
+
+// The largest frame of the animations the top animation shows.
+QSize topAnimationSize(const IniFile &file)
+{
+    QSize size;
+    for (const char *key : {"GIF1", "GIF2", "GIF3", "GIF4"}) {
+        const QString stored = file.readString(QStringLiteral("COMMONAREA"), QLatin1String(key), QString());
+        size = size.expandedTo(QImageReader(sample().resolve(stored)).size());
+    }
+    return size;
+}
+
 } // namespace
 
 class TestSampleData : public QObject
@@ -129,6 +157,10 @@ private slots:
     void exercises();
     void equivalences_data();
     void equivalences();
+    void problemBand_data();
+    void problemBand();
+    void readableTexts_data();
+    void readableTexts();
     void exerciseFileLooks_data();
     void exerciseFileLooks();
     void storedMediaPaths_data();
@@ -252,6 +284,8 @@ void TestSampleData::exercises()
         for (const QString &option : options)
             QVERIFY2(!option.trimmed().isEmpty(), qPrintable(key));
         QCOMPARE(QSet<QString>(options.begin(), options.end()).size(), options.size());
+        const double size = file.readFloat(section, key + QStringLiteral(".Font.Size"), 0);
+        QVERIFY2(DesignSpace(screens.first()).fontSizeFromStoredReal(size) >= 10, qPrintable(key));
     }
 
     // Expected formulas: each must fit its pattern's fields and give a result a
@@ -338,6 +372,110 @@ void TestSampleData::equivalences()
     for (int p = toPower; p < fromPower; ++p)
         converted *= 10;
     QCOMPARE(converted, match.captured(3).toLongLong());
+}
+
+void TestSampleData::problemBand_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QSize>("screen");
+    for (const Sheet &sheet : listedSheets())
+        for (int e = 0; e < sheet.exerciseCount; ++e)
+            for (const QSize &screen : screens)
+                QTest::addRow("sheet %d exercise %d on %dx%d", sheet.number + 1, e + 1,
+                              screen.width(), screen.height())
+                    << sheet.number << e << screen;
+    if (listedSheets().isEmpty())
+        QTest::newRow("no exercise") << -1 << -1 << QSize();
+}
+
+// Text, picture and top animation share the problem band: each must lie within
+// it and none may cover the text.
+void TestSampleData::problemBand()
+{
+    QFETCH(int, sheet);
+    QFETCH(int, exercise);
+    QFETCH(QSize, screen);
+    if (sheet < 0)
+        QFAIL("the global settings file lists no sheet");
+    const Sheet s = listedSheets().at(sheet);
+    const QString section = QString::number(exercise);
+    const DataFolders folders(sampleFolder());
+    const LookRecords records(folders, screen);
+    const DesignSpace design(screen);
+    const IniFile file(folders.resolve(s.file));
+
+    Look band;
+    band.kind = LookKind::Panel;
+    band.geometry = QRect(0, 0, 1057, 185);
+    QVERIFY(records.loadPanel(band, s.file, QStringLiteral("LMDtestp"), section).found);
+    Look text;
+    text.geometry = QRect(0, 0, 417, 168);
+    QVERIFY(records.loadTextStrip(text, s.file, QStringLiteral("LMDtesto"), section).found);
+    QVERIFY(band.geometry.right() < screen.width());
+
+    const QRect inside(QPoint(0, 0), band.geometry.size());
+    const QRect picture(
+        design.leftFromStored(file.readInteger(section, QStringLiteral("LMDImage.Left"), 0)),
+        design.topFromStored(file.readInteger(section, QStringLiteral("LMDImage.Top"), 0)),
+        file.readInteger(section, QStringLiteral("LMDImage.Width"), 100),
+        file.readInteger(section, QStringLiteral("LMDImage.Height"), 100));
+    const QRect animation(
+        QPoint(design.leftFromStored(file.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Left"), 20)),
+               design.topFromStored(file.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Top"), 20))),
+        topAnimationSize(file));
+    QVERIFY(!animation.isEmpty());
+
+    QVERIFY2(inside.contains(text.geometry), "the problem text leaves the band");
+    QVERIFY2(inside.contains(picture), "the picture leaves the band");
+    QVERIFY2(inside.contains(animation), "the top animation leaves the band");
+    QVERIFY2(!picture.intersects(text.geometry), "the picture covers the text");
+    QVERIFY2(!animation.intersects(text.geometry), "the top animation covers the text");
+    QVERIFY2(textFits(text.text, text.font.size, text.geometry.size()), qPrintable(text.text));
+}
+
+void TestSampleData::readableTexts_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<bool>("sheetWide");
+    const auto add = [](const QString &file, const QString &section, const QString &prefix,
+                        bool sheetWide) {
+        QTest::addRow("%s [%s] %s", qPrintable(file), qPrintable(section), qPrintable(prefix))
+            << file << section << prefix << sheetWide;
+    };
+    for (const Sheet &sheet : listedSheets()) {
+        add(sheet.file, commonArea, QStringLiteral("LMD_LABEL"), true);
+        for (int e = 0; e < sheet.exerciseCount; ++e)
+            for (int k = 0; k < sheet.sectionCount(); ++k)
+                add(sheet.file, QString::number(e), QStringLiteral("SEZIONE%1").arg(k), false);
+    }
+    add(QStringLiteral("SOL_INI\\GLOBAL.INI"), QStringLiteral("LMDFill15"),
+        QStringLiteral("LMDFill15"), false);
+    for (const char *element : {"LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5"})
+        add(QStringLiteral("SOL_INI\\SKIN.INI"), QLatin1String(element), QLatin1String(element),
+            false);
+}
+
+// Every caption stays readable on the smallest screen: at least 10 points, and
+// with room for its lines.
+void TestSampleData::readableTexts()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, section);
+    QFETCH(QString, prefix);
+    QFETCH(bool, sheetWide);
+    const DataFolders folders(sampleFolder());
+    const LookRecords records(folders, screens.first());
+    Look strip;
+    strip.tag = sheetWide ? SheetWideTag : 0;
+    QVERIFY(records.loadTextStrip(strip, file, prefix, section).found);
+    QVERIFY(!strip.text.isEmpty());
+    QVERIFY2(strip.font.size >= 10, qPrintable(QString::number(strip.font.size)));
+    if (!sheetWide)
+        QVERIFY2(textFits(strip.text, strip.font.size, strip.geometry.size()),
+                 qPrintable(strip.text));
 }
 
 void TestSampleData::exerciseFileLooks_data()

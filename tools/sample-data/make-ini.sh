@@ -73,7 +73,7 @@ common_area() { # header caption
 problem_band() { # text picture
     caption="" align=4 top=110 left=40 width=2800 height=440 brush=$(wincolour "$THEME_BAND") \
         record panel LMDtestp
-    caption="$1" align=3 size=30 top=30 left=480 width=1900 height=380 brush=$(wincolour "#fffdf5") \
+    caption="$1" align=3 size=30 top=30 left=560 width=1860 height=380 brush=$(wincolour "#fffdf5") \
         record strip LMDtesto
     key LMDImage.Left 60
     key LMDImage.Top 30
@@ -83,7 +83,7 @@ problem_band() { # text picture
 }
 
 section_band() { # number caption
-    caption="$2" align=3 size=24 style=1 top=0 left=0 width=2800 height=56 \
+    caption="$2" align=3 size=26 style=1 top=0 left=0 width=2800 height=56 \
         brush=$(wincolour "$THEME_SECTION") record strip "SEZIONE$1"
 }
 
@@ -178,7 +178,7 @@ key W7 'SOL_WAV\Arrivederci.wav'
 section SKIN
 key FileName 'SOL_INI\SKIN.INI'
 section LMDFill15
-caption="Clicca sul numero di un esercizio" align=3 colour=$WHITE size=22 style=1 \
+caption="Clicca sul numero di un esercizio" align=3 colour=$WHITE size=26 style=1 \
     top=62 left=18 width=1100 height=56 brush=$(wincolour "#5c7cfa") record strip LMDFill15
 
 # --- Skin of the home page -------------------------------------------------------
@@ -207,7 +207,7 @@ caption="COME SI FA||1. Scrivi il tuo nome in alto.|2. Clicca sul numero di una 
     align=4 size=28 top=180 left=1600 width=1200 height=520 brush=$(wincolour "#e7f5ff") \
     record strip LMDFill4
 section LMDFill5
-caption="Scegli la scheda" align=4 colour=$WHITE size=22 style=1 top=62 left=18 width=644 height=60 \
+caption="Scegli la scheda" align=4 colour=$WHITE size=26 style=1 top=62 left=18 width=644 height=60 \
     brush=$(wincolour "#f76707") record strip LMDFill5
 
 # Animated pictures walking their paths (design space; DX in pixels a tick,
