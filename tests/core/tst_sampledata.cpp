@@ -5,6 +5,8 @@
 
 #include "media/wavfile.h"
 #include "player/evaluator.h"
+#include "player/formulasheet.h"
+#include "player/validation.h"
 #include "storage/datafolders.h"
 #include "storage/designspace.h"
 #include "storage/inifile.h"
@@ -155,6 +157,8 @@ private slots:
     void sheets();
     void exercises_data();
     void exercises();
+    void pupilSolves_data();
+    void pupilSolves();
     void equivalences_data();
     void equivalences();
     void problemBand_data();
@@ -321,6 +325,80 @@ void TestSampleData::exercises()
     }
     const QString general = file.readString(section, QStringLiteral("HELP_GEN"), QString());
     QVERIFY(!general.isEmpty() && general != QLatin1String("?"));
+}
+
+void TestSampleData::pupilSolves_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QChar>("separator");
+    for (const Sheet &sheet : listedSheets())
+        for (int e = 0; e < sheet.exerciseCount; ++e)
+            for (const QChar separator : {QLatin1Char('.'), QLatin1Char(',')})
+                QTest::addRow("sheet %d exercise %d, decimal '%c'", sheet.number + 1, e + 1,
+                              separator.toLatin1())
+                    << sheet.number << e << separator;
+    if (listedSheets().isEmpty())
+        QTest::newRow("no exercise") << -1 << -1 << QChar();
+}
+
+// A pupil who types what the solution shows, picking the operators from the
+// menu, is judged right; so is one who swaps the numbers of a first addition or
+// multiplication; a wrong result is judged wrong.
+void TestSampleData::pupilSolves()
+{
+    QFETCH(int, sheet);
+    QFETCH(int, exercise);
+    QFETCH(QChar, separator);
+    if (sheet < 0)
+        QFAIL("the global settings file lists no sheet");
+    const Sheet s = listedSheets().at(sheet);
+    const IniFile file(sample().resolve(s.file));
+    QStringList typed;
+    for (int k = 0; k < s.patterns.size(); ++k)
+        typed << file.readString(QString::number(exercise), QStringLiteral("R%1").arg(k), QString());
+
+    enum class Answer { AsShown, Swapped, WrongResult };
+    for (const Answer answer : {Answer::AsShown, Answer::Swapped, Answer::WrongResult}) {
+        FormulaSheet formulas;
+        formulas.build(s.formulaKinds(), s.patterns, false);
+        QStringList expected;
+        formulas.CARICA_FORMULE(typed, expected, separator);
+        for (int k = 0; k < formulas.rowCount(); ++k) {
+            FormulaRow &row = formulas.row(k);
+            const QChar kind = row.kind;
+            formulas.activateRow(k);
+            QStringList numbers;
+            for (FormulaField &field : row.fields) {
+                if (!field.signFlag) {
+                    field.text = field.expectedText.toLower();
+                    numbers << field.text;
+                } else if (!field.isEqualsField()) {
+                    QVERIFY(formulas.OperandoClick(field.position, kind, false));
+                    const int item = int(QStringLiteral("+-*/").indexOf(field.expectedText));
+                    QVERIFY2(item >= 0, qPrintable(field.expectedText));
+                    QVERIFY(formulas.N1Click(item, k));
+                }
+            }
+            FormulaField *result = row.fields.isEmpty() ? nullptr : &row.fields.last();
+            QVERIFY(result && !result->signFlag);
+            bool right = true;
+            if (answer == Answer::WrongResult) {
+                result->text = kind == QLatin1Char('E') ? result->text + QLatin1Char('0')
+                                                        : QString::number(result->text.toInt() + 1);
+                right = false;
+            } else if (answer == Answer::Swapped) {
+                FormulaField *firstOperator = row.field(2);
+                if (kind != QLatin1Char('F') || !firstOperator
+                    || (firstOperator->text != QLatin1String("+")
+                        && firstOperator->text != QLatin1String("X")))
+                    continue;
+                qSwap(row.field(1)->text, row.field(3)->text);
+            }
+            QVERIFY2(ValidazioneRisultato(kind, row, expected.at(k), separator) == right,
+                     qPrintable(QStringLiteral("R%1=%2").arg(k).arg(typed.at(k))));
+        }
+    }
 }
 
 void TestSampleData::equivalences_data()
