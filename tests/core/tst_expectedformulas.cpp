@@ -1,6 +1,10 @@
 #include "player/evaluator.h"
 #include "player/expectedtext.h"
+#include "player/expressionbox.h"
 #include "player/formulasheet.h"
+#include "storage/inifile.h"
+#include "support/scripteddialogs.h"
+#include "support/testinstallation.h"
 
 #include <QTest>
 
@@ -46,6 +50,8 @@ private slots:
     void expressionBox_data();
     void expressionBox();
     void solutionAndClearing();
+    void expressionBoxStores_data();
+    void expressionBoxStores();
 };
 
 void TestExpectedFormulas::formulaExpectedTexts_data()
@@ -223,6 +229,35 @@ void TestExpectedFormulas::solutionAndClearing()
     sheet.clearEntries();
     QCOMPARE(textsOf(sheet.row(0)), (QStringList{u""_s, u""_s, u""_s, u"="_s, u""_s}));
     QCOMPARE(textsOf(sheet.row(1)), (QStringList{u""_s, u""_s, u"="_s, u""_s, u""_s}));
+}
+
+void TestExpectedFormulas::expressionBoxStores_data()
+{
+    QTest::addColumn<QChar>("kind");
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("formula") << QChar(u'F') << std::optional<QString>(u"12 x 7"_s) << "12*7";
+    QTest::newRow("equivalence") << QChar(u'E') << std::optional<QString>(u"3 km = 3000 m"_s) << "3 km = 3000 m";
+    QTest::newRow("cancelled") << QChar(u'F') << std::optional<QString>() << "5+1";
+}
+
+void TestExpectedFormulas::expressionBoxStores()
+{
+    QFETCH(QChar, kind);
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, stored);
+    TestInstallation installation;
+    installation.writeFile(u"SOL_INI/Tipo0.INI"_s, "[2]\r\nR1=5+1\r\n");
+    const QString path = installation.path(u"SOL_INI/Tipo0.INI"_s);
+    ScriptedDialogs dialogs;
+    dialogs.inputAnswers << answer;
+    {
+        IniFile file(path);
+        QCOMPARE(editExpectedFormula(file, u"2"_s, 1, kind, dialogs), answer.has_value());
+    }
+    QCOMPARE(dialogs.lastCaption, u"Expression Box"_s);
+    QCOMPARE(dialogs.prompts, QStringList{u"Result=              es. 139+89"_s});
+    QCOMPARE(IniFile(path).readString(u"2"_s, u"R1"_s, QString()), stored);
 }
 
 QTEST_APPLESS_MAIN(TestExpectedFormulas)
