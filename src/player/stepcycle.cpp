@@ -1,0 +1,298 @@
+#include "player/stepcycle.h"
+
+#include "player/feedbackmedia.h"
+#include "player/formulasheet.h"
+#include "player/formulasteps.h"
+#include "player/playerview.h"
+#include "player/storedlines.h"
+#include "player/validation.h"
+#include "schemes/scheme.h"
+
+namespace solvaro {
+
+StepCycle::StepCycle(Scheme &scheme, FormulaSheet &formulas, FeedbackMedia &media, PlayerView &view)
+    : m_scheme(scheme)
+    , m_formulas(formulas)
+    , m_media(media)
+    , m_view(view)
+    , m_random([](int) { return 0; })
+{
+}
+
+int StepCycle::stepCount() const
+{
+    return int(m_scheme.stepKinds.size());
+}
+
+QChar StepCycle::kindOf(int step) const
+{
+    return validStep(step) ? m_scheme.stepKinds.at(step) : QChar();
+}
+
+int StepCycle::stepTop(int step) const
+{
+    return m_scheme.stepTops.value(step);
+}
+
+int StepCycle::exerciseState(int exerciseIndex) const
+{
+    return exerciseIndex >= 0 && exerciseIndex < maxExercises ? m_exerciseStates[exerciseIndex] : 0;
+}
+
+void StepCycle::setExerciseState(int exerciseIndex, int state)
+{
+    if (exerciseIndex >= 0 && exerciseIndex < maxExercises)
+        m_exerciseStates[exerciseIndex] = state;
+}
+
+void StepCycle::setStepErrors(int step, int errors)
+{
+    if (step >= 0 && step < m_stepErrors.size())
+        m_stepErrors[step] = errors;
+}
+
+QString StepCycle::errorsText() const
+{
+    return QStringLiteral("ERRORS %1").arg(m_totalErrors);
+}
+
+std::optional<QString> StepCycle::answerLabel(int step) const
+{
+    return m_answerLabels.value(step);
+}
+
+void StepCycle::moveQuestionPanel(int top)
+{
+    m_questionPanelTop = top;
+    m_view.moveQuestionPanel(top);
+}
+
+void StepCycle::prepareSheet()
+{
+    m_stepErrors = QVector<int>(stepCount() + 1, 0);
+    m_answerLabels = QVector<std::optional<QString>>(stepCount());
+    m_exerciseStates.fill(NotSolved);
+    m_totalErrors = 0;
+    m_current = 0;
+}
+
+void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
+{
+    m_exercise = exerciseIndex;
+    const int state = exerciseState(exerciseIndex);
+    const bool solved = state == SolvedByPupil || state == SolvedBySolution;
+    m_formulas.setPanelsVisible(m_editMode || solved);
+
+    m_totalErrors = 0;
+    m_stepErrors.fill(0);
+    m_answerLabels.fill(std::nullopt);
+    m_view.clearExercisePictures();
+    m_media.forget();
+    m_view.showErrors(errorsText());
+
+    if (m_editMode) {
+        POSIZIONA_COMBO_LABEL();
+        m_correctIndex = 0;
+    } else if (!solved) {
+        m_current = 0;
+        m_view.scrollTo(0);
+        NEXT_ROW();
+        m_helpLines = paddedStepLines(texts.helpTexts);
+        m_errorLines = paddedStepLines(texts.errorTexts);
+        m_formulas.CARICA_FORMULE(texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
+        m_formulas.clearEntries();
+    } else {
+        POSIZIONA_COMBO_LABEL();
+        m_media.CreaCOC(state);
+        m_view.scrollTo(0);
+        m_formulas.CARICA_FORMULE(texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
+        m_formulas.showExpectedTexts();
+        m_view.hideQuestionPanel();
+    }
+    m_view.showFormulaRows();
+}
+
+QuestionGroup StepCycle::loadGroup(int step)
+{
+    QuestionGroup group = m_loadGroup ? m_loadGroup(step) : QuestionGroup{{QStringLiteral("?????????")}, m_questionFont};
+    m_questionFont = group.font;
+    m_shownOptions = group.options;
+    m_selectedOption = -1;
+    return group;
+}
+
+void StepCycle::NEXT_ROW()
+{
+    const int s = m_current;
+    const QChar kind = kindOf(s);
+    if (kind == QLatin1Char('C')) {
+        loadGroup(s);
+        MISCHIA(m_shownOptions, m_correctIndex, m_editMode, m_random);
+        m_view.loadQuestionGroup(m_shownOptions, m_questionFont);
+        m_questionPanelTop = stepTop(s);
+        m_view.showQuestionPanel(m_questionPanelTop);
+    } else if (isFormulaKind(kind)) {
+        m_formulas.activateRow(QualeFormula(s, m_scheme.stepKinds));
+        m_view.showFormulaRows();
+        m_questionPanelTop = stepTop(s);
+        m_view.showButtonBar(m_questionPanelTop);
+    }
+}
+
+void StepCycle::B1Click(int selectedOption)
+{
+    if (exerciseState(m_exercise) == SolutionRequested) {
+        showSolution();
+        return;
+    }
+    // While a right answer is being celebrated the step is already judged; a
+    // second press would advance twice. A finished exercise has no step left.
+    if (m_media.flags().advancing() || !validStep(m_current))
+        return;
+    const QChar kind = kindOf(m_current);
+    if (isFormulaKind(kind))
+        judgeFormula(m_current, kind);
+    else
+        judgeQuestion(m_current, selectedOption);
+}
+
+void StepCycle::judgeFormula(int step, QChar kind)
+{
+    const int q = QualeFormula(step, m_scheme.stepKinds);
+    if (!m_formulas.hasRow(q))
+        return;
+    bool right = false;
+    try {
+        right = ValidazioneRisultato(kind, m_formulas.row(q), m_scheme.expectedFormulas.value(q),
+                                     m_decimalSeparator);
+    } catch (...) {
+        // The marks set before the error stay on show.
+        m_view.showFormulaRows();
+        throw;
+    }
+    m_view.showFormulaRows();
+    if (!right)
+        countError(step);
+    else if (step + 1 < stepCount())
+        m_media.flags().correctPending = true;
+    else
+        finishExercise();
+}
+
+void StepCycle::judgeQuestion(int step, int selectedOption)
+{
+    if (selectedOption < 0)
+        return;
+    m_selectedOption = selectedOption;
+    if (selectedOption != m_correctIndex)
+        countError(step);
+    else if (step + 1 < stepCount())
+        m_media.flags().correctPending = true;
+    else
+        finishExercise();
+}
+
+void StepCycle::countError(int step)
+{
+    m_totalErrors += 1;
+    m_view.showErrors(errorsText());
+    setStepErrors(step, m_stepErrors.value(step) + 1);
+    m_view.showHint(m_errorLines.value(step, QStringLiteral("?")));
+    m_media.CreaWAV(2);
+    m_media.flags().wrongPending = true;
+}
+
+void StepCycle::finishExercise()
+{
+    const int s = m_current;
+    m_view.raiseSolvedCounter();
+    setCurrentState(SolvedByPupil);
+    CreaSMI(s);
+    // A formula row shows its answer in its own fields.
+    if (kindOf(s) == QLatin1Char('C'))
+        CreaLAB(s, selectedOptionText());
+    m_media.CreaWAV(5);
+    // Long enough for the bottom animation to cross the work area.
+    m_media.flags().soundTicks = m_media.workAreaWidth() / 10;
+    // The animation the teacher files for an exercise ended successfully.
+    m_media.showTopAnimation(QStringLiteral("GIF3"));
+    m_media.CreaCOC(SolvedByPupil);
+    m_media.CreaGIF(QStringLiteral("GIF6"));
+    m_view.scrollTo(stepTop(stepCount() - 1) + 60);
+    m_media.flags().cockadeSliding = true;
+    m_current = stepCount();
+    m_view.hideQuestionPanel();
+}
+
+void StepCycle::showSolution()
+{
+    m_view.hideQuestionPanel();
+    setCurrentState(SolvedBySolution);
+    m_formulas.showExpectedTexts();
+    m_view.showFormulaRows();
+    POSIZIONA_COMBO_LABEL();
+    m_media.CreaCOC(SolvedBySolution);
+    m_media.CreaGIF(QStringLiteral("GIF5"));
+    m_media.CreaWAV(4);
+    m_media.flags().cockadeSliding = true;
+    m_media.showTopAnimation(QStringLiteral("GIF4"));
+}
+
+void StepCycle::H1Click()
+{
+    m_view.showHint(m_helpLines.value(m_current, QStringLiteral("?")));
+}
+
+bool StepCycle::requestSolution()
+{
+    if (m_media.flags().isBusy())
+        return false;
+    m_view.scrollTo(1000);
+    setCurrentState(SolutionRequested);
+    m_current = stepCount() - 1;
+    B1Click(m_selectedOption);
+    return true;
+}
+
+void StepCycle::POSIZIONA_COMBO_LABEL()
+{
+    int groupNumber = 0;
+    for (int s = 0; s < stepCount(); ++s) {
+        if (kindOf(s) == QLatin1Char('C')) {
+            const QuestionGroup group = loadGroup(s);
+            m_view.loadQuestionGroup(m_shownOptions, m_questionFont);
+            CreaLAB(s, m_editMode ? QStringLiteral("QUESTION GROUP N.%1").arg(groupNumber)
+                                  : group.options.value(0));
+            ++groupNumber;
+        }
+        CreaSMI(s);
+    }
+    m_current = stepCount();
+}
+
+void StepCycle::CreaSMI(int step)
+{
+    if (!validStep(step))
+        return;
+    // A formula row's panel stands above its step's top; its smiley goes up
+    // with it.
+    const int raise = isFormulaKind(kindOf(step)) ? 10 : 0;
+    m_view.showSmiley(step, smileyFile(m_stepErrors.value(step), exerciseState(m_exercise)),
+                      stepTop(step) - raise);
+}
+
+void StepCycle::CreaLAB(int step, const QString &text)
+{
+    if (!validStep(step) || step >= m_answerLabels.size())
+        return;
+    m_answerLabels[step] = text;
+    m_view.showAnswerLabel(step, text, m_questionFont);
+}
+
+void StepCycle::advance()
+{
+    m_current += 1;
+    NEXT_ROW();
+}
+
+} // namespace solvaro

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "player/exercisetexts.h"
+#include "player/questiongroup.h"
+#include "storage/look.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace solvaro {
+
+struct Scheme;
+class FormulaSheet;
+class FeedbackMedia;
+class PlayerView;
+
+// Exercise states.
+enum ExerciseState : int {
+    NotSolved = 0,
+    SolutionRequested = 1,
+    SolvedByPupil = 3,
+    SolvedBySolution = 4,
+};
+
+// The steps of one exercise in pupil mode: which step is current (the answer
+// button's tag), judging an answer with the answer button, help, errors per
+// step and per exercise, how each exercise of the sheet stands, and which
+// feedback each outcome starts. The feedback sequencer then works off the
+// flags it sets.
+class StepCycle
+{
+public:
+    static constexpr int maxExercises = 100;
+
+    StepCycle(Scheme &scheme, FormulaSheet &formulas, FeedbackMedia &media, PlayerView &view);
+
+    void setEditMode(bool editMode) { m_editMode = editMode; }
+    void setDecimalSeparator(QChar separator) { m_decimalSeparator = separator; }
+    // Returns a whole number in [0, bound); shuffles the question groups.
+    void setRandom(std::function<int(int bound)> random) { m_random = std::move(random); }
+    // Reads question group "E<step>" of the current exercise.
+    void setQuestionGroupLoader(std::function<QuestionGroup(int step)> loader)
+    {
+        m_loadGroup = std::move(loader);
+    }
+
+    // A sheet was opened: no errors, every exercise unsolved.
+    void prepareSheet();
+    // INIZIO's work once the screen is dressed: the exercise's first step in
+    // pupil mode, or the exercise shown solved when it was solved before, or
+    // every step shown in the teacher's editing mode.
+    void loadExercise(int exerciseIndex, const ExerciseTexts &texts);
+
+    // Shows the current step: a question group shuffled in the full question
+    // panel, or a formula row enabled with the panel shrunk to its buttons.
+    void NEXT_ROW();
+    // The answer button, with the option selected in the question group (-1
+    // for none). Formula steps are judged by their rows; the evaluator's errors
+    // propagate and count nothing.
+    void B1Click(int selectedOption);
+    // The help button: the hint of the current step.
+    void H1Click();
+    // Page command 8: refused (false) while the player is busy; otherwise the
+    // exercise is shown solved by its solution.
+    bool requestSolution();
+    // The labels pass: a label and a smiley for every step.
+    void POSIZIONA_COMBO_LABEL();
+    void CreaSMI(int step);
+    void CreaLAB(int step, const QString &text);
+    // The panel has slid to the next step, which now shows.
+    void advance();
+
+    int stepCount() const;
+    QChar kindOf(int step) const;
+    int stepTop(int step) const;
+    int currentStep() const { return m_current; }
+    void setCurrentStep(int step) { m_current = step; }
+    int exerciseIndex() const { return m_exercise; }
+    int exerciseState(int exerciseIndex) const;
+    void setExerciseState(int exerciseIndex, int state);
+    int totalErrors() const { return m_totalErrors; }
+    void setTotalErrors(int errors) { m_totalErrors = errors; }
+    // One entry per step and one more.
+    const QVector<int> &stepErrors() const { return m_stepErrors; }
+    void setStepErrors(int step, int errors);
+    // "ERRORS %d"
+    QString errorsText() const;
+    int correctIndex() const { return m_correctIndex; }
+    // The options as the question panel shows them, after the shuffle.
+    const QStringList &shownOptions() const { return m_shownOptions; }
+    int selectedOption() const { return m_selectedOption; }
+    void setSelectedOption(int option) { m_selectedOption = option; }
+    QString selectedOptionText() const { return m_shownOptions.value(m_selectedOption); }
+    // The text of a step's answer label, when it has one.
+    std::optional<QString> answerLabel(int step) const;
+    int questionPanelTop() const { return m_questionPanelTop; }
+    void moveQuestionPanel(int top);
+
+private:
+    bool validStep(int step) const { return step >= 0 && step < stepCount(); }
+    QuestionGroup loadGroup(int step);
+    void judgeFormula(int step, QChar kind);
+    void judgeQuestion(int step, int selectedOption);
+    void countError(int step);
+    void finishExercise();
+    void showSolution();
+    void setCurrentState(int state) { setExerciseState(m_exercise, state); }
+
+    Scheme &m_scheme;
+    FormulaSheet &m_formulas;
+    FeedbackMedia &m_media;
+    PlayerView &m_view;
+    bool m_editMode = false;
+    QChar m_decimalSeparator = QLatin1Char('.');
+    std::function<int(int)> m_random;
+    std::function<QuestionGroup(int)> m_loadGroup;
+
+    int m_exercise = 0;
+    std::array<int, maxExercises> m_exerciseStates{};
+    int m_current = 0;
+    int m_totalErrors = 0;
+    QVector<int> m_stepErrors;
+    QStringList m_helpLines;
+    QStringList m_errorLines;
+    int m_correctIndex = -1;
+    QStringList m_shownOptions;
+    int m_selectedOption = -1;
+    LookFont m_questionFont;
+    QVector<std::optional<QString>> m_answerLabels;
+    int m_questionPanelTop = 0;
+};
+
+} // namespace solvaro

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "player/playerview.h"
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+namespace solvaro {
+
+// A PlayerView that writes down what the player's widgets were asked to do,
+// one line per call, and answers sounds and cockades from a script.
+class PlayerViewRecorder : public PlayerView
+{
+public:
+    QStringList log;
+    // Sound n -> what starting it gives; sounds not listed play for one second.
+    QMap<int, SoundStart> sounds;
+    // Cockade files that do not exist.
+    QSet<QString> missingFiles;
+    QStringList shownOptions;
+    int solvedCounter = 0;
+
+    void clear() { log.clear(); }
+    bool contains(const QString &line) const { return log.contains(line); }
+    int count(const QString &line) const { return int(log.count(line)); }
+    QStringList starting(const QString &prefix) const
+    {
+        QStringList lines;
+        for (const QString &line : log) {
+            if (line.startsWith(prefix))
+                lines.append(line);
+        }
+        return lines;
+    }
+
+    void showErrors(const QString &text) override { log << QStringLiteral("errors %1").arg(text); }
+    void showHint(const QString &text) override { log << QStringLiteral("hint %1").arg(text); }
+    void loadQuestionGroup(const QStringList &options, const LookFont &) override
+    {
+        shownOptions = options;
+        log << QStringLiteral("group %1").arg(options.join(QLatin1Char('/')));
+    }
+    void showQuestionPanel(int top) override { log << QStringLiteral("panel %1").arg(top); }
+    void showButtonBar(int top) override { log << QStringLiteral("bar %1").arg(top); }
+    void moveQuestionPanel(int top) override { log << QStringLiteral("panel top %1").arg(top); }
+    void hideQuestionPanel() override { log << QStringLiteral("panel hidden"); }
+    void showFormulaRows() override { log << QStringLiteral("rows"); }
+    void showSmiley(int step, const QString &file, int top) override
+    {
+        log << QStringLiteral("smiley %1 %2 %3").arg(step).arg(file).arg(top);
+    }
+    void showAnswerLabel(int step, const QString &text, const LookFont &) override
+    {
+        log << QStringLiteral("label %1 %2").arg(step).arg(text);
+    }
+    void clearExercisePictures() override { log << QStringLiteral("clear pictures"); }
+    SoundStart playSound(int n) override
+    {
+        log << QStringLiteral("sound %1").arg(n);
+        return sounds.value(n, SoundStart{true, 1.0});
+    }
+    void stopSound() override { log << QStringLiteral("sound stopped"); }
+    void showTopAnimation(const QString &key) override { log << QStringLiteral("top %1").arg(key); }
+    void showTopAnimationFile(const QString &path) override { log << QStringLiteral("top file %1").arg(path); }
+    void hideTopAnimation() override { log << QStringLiteral("top hidden"); }
+    void showBottomAnimation(const QString &key) override { log << QStringLiteral("bottom %1").arg(key); }
+    void moveBottomAnimation(int left) override { log << QStringLiteral("bottom left %1").arg(left); }
+    void removeBottomAnimation() override { log << QStringLiteral("bottom removed"); }
+    bool showCockade(const QString &file) override
+    {
+        if (missingFiles.contains(file))
+            return false;
+        log << QStringLiteral("cockade %1").arg(file);
+        return true;
+    }
+    void moveCockade(int top) override { log << QStringLiteral("cockade top %1").arg(top); }
+    void scrollTo(int y) override { log << QStringLiteral("scroll %1").arg(y); }
+    void raiseSolvedCounter() override
+    {
+        ++solvedCounter;
+        log << QStringLiteral("solved");
+    }
+};
+
+} // namespace solvaro
