@@ -25,14 +25,14 @@ constexpr int WorkAreaMargin = 200;
 // overflow on the way.
 int clampedTop(qint64 top)
 {
-    return static_cast<int>(std::clamp<qint64>(top, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(top, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace
 
-Scheme SET_SCHEMA(const IniFile &globalSettingsFile, const IniFile &exerciseFile, int sheet,
-                  int exercise)
+Scheme SET_SCHEMA(
+    const IniFile &globalSettingsFile, const IniFile &exerciseFile, int sheet, int exercise)
 {
     Scheme scheme;
     scheme.rawScheme = globalSettings::readScheme(globalSettingsFile, sheet);
@@ -75,8 +75,8 @@ Scheme SET_SCHEMA(const IniFile &globalSettingsFile, const IniFile &exerciseFile
         case u'|': {
             const int section = static_cast<int>(scheme.sectionTops.size());
             scheme.sectionTops.append(clampedTop(y));
-            height = qint64(exerciseFile.readInteger(exerciseSection, schemeKeys::sectionHeightKey(section),
-                                                     DefaultSectionHeight))
+            height = qint64(exerciseFile.readInteger(exerciseSection,
+                         schemeKeys::sectionHeightKey(section), DefaultSectionHeight))
                 + SectionPadding;
             break;
         }
@@ -93,8 +93,8 @@ Scheme SET_SCHEMA(const IniFile &globalSettingsFile, const IniFile &exerciseFile
             continue;
         }
         lastTop = clampedTop(y);
-        y = std::clamp<qint64>(y + height + Gap, std::numeric_limits<int>::min(),
-                               std::numeric_limits<int>::max());
+        y = std::clamp<qint64>(
+            y + height + Gap, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     }
 
     // Without steps the work area still has to hold its section bands: it

@@ -11,8 +11,7 @@ class IniFile;
 // The solution scheme of the open sheet, as the player lays it out: which
 // steps an exercise has, in which sections, and where each sits in the work
 // area. The player holds one, xSCHEMA.
-struct Scheme
-{
+struct Scheme {
     // The scheme string as read: '|' opens a section, 'C' is a question group,
     // 'F' a formula step, 'E' an equivalence step.
     QString rawScheme;
@@ -39,7 +38,7 @@ struct Scheme
 // the global settings file, the section heights from the sheet's exercise file
 // in the section of the given exercise. Characters other than '|', 'C', 'F'
 // and 'E' in a hand-edited scheme string take no place and make no step.
-Scheme SET_SCHEMA(const IniFile &globalSettingsFile, const IniFile &exerciseFile, int sheet,
-                  int exercise);
+Scheme SET_SCHEMA(
+    const IniFile &globalSettingsFile, const IniFile &exerciseFile, int sheet, int exercise);
 
 } // namespace solvaro

@@ -50,8 +50,8 @@ bool createExerciseFile(const DataFolders &folders, const QString &file)
 
 } // namespace
 
-QStringList saveSchemes(IniFile &globalSettingsFile, const DataFolders &folders,
-                        const QList<SheetScheme> &sheets)
+QStringList saveSchemes(
+    IniFile &globalSettingsFile, const DataFolders &folders, const QList<SheetScheme> &sheets)
 {
     deleteSheetKeys(globalSettingsFile);
 
@@ -61,8 +61,8 @@ QStringList saveSchemes(IniFile &globalSettingsFile, const DataFolders &folders,
         const SheetScheme &sheet = sheets.at(s);
         globalSettingsFile.writeString(section, globalSettings::sheetKey(s), sheet.scheme);
         for (int k = 0; k < sheet.patterns.size(); ++k) {
-            globalSettingsFile.writeString(section, globalSettings::sheetPatternKey(s, k),
-                                           sheet.patterns.at(k));
+            globalSettingsFile.writeString(
+                section, globalSettings::sheetPatternKey(s, k), sheet.patterns.at(k));
         }
         const QString file = schemeKeys::exerciseFileOf(s);
         globalSettingsFile.writeString(section, globalSettings::iniFileKey(s), file);

@@ -10,8 +10,7 @@ class DataFolders;
 class IniFile;
 
 // One sheet as the scheme editor saves it.
-struct SheetScheme
-{
+struct SheetScheme {
     // The scheme string built from the sheet's tree; may be empty.
     QString scheme;
     // The sheet's formula and equivalence patterns in tree order.
@@ -28,7 +27,7 @@ struct SheetScheme
 // so that the sheets after it stay listed and keep their exercise files.
 // Returns the exercise files created (relative paths). Throws solvaro::Error
 // when a file cannot be written; the global settings file is then unchanged.
-QStringList saveSchemes(IniFile &globalSettingsFile, const DataFolders &folders,
-                        const QList<SheetScheme> &sheets);
+QStringList saveSchemes(
+    IniFile &globalSettingsFile, const DataFolders &folders, const QList<SheetScheme> &sheets);
 
 } // namespace solvaro

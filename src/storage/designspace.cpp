@@ -79,7 +79,7 @@ int DesignSpace::fontSizeFromStoredReal(double stored) const
 QRect DesignSpace::rectFromStored(const QRect &stored) const
 {
     return QRect(leftFromStored(stored.x()), topFromStored(stored.y()),
-                 widthFromStored(stored.width()), heightFromStored(stored.height()));
+        widthFromStored(stored.width()), heightFromStored(stored.height()));
 }
 
 int DesignSpace::leftToStored(int pixels) const
@@ -114,8 +114,8 @@ long double DesignSpace::fontSizeToStoredReal(int size) const
 
 QRect DesignSpace::rectToStored(const QRect &pixels) const
 {
-    return QRect(leftToStored(pixels.x()), topToStored(pixels.y()),
-                 widthToStored(pixels.width()), heightToStored(pixels.height()));
+    return QRect(leftToStored(pixels.x()), topToStored(pixels.y()), widthToStored(pixels.width()),
+        heightToStored(pixels.height()));
 }
 
 } // namespace solvaro

@@ -61,8 +61,7 @@ enum LookFontStyle : int {
 // The character set number of a font: 0 ANSI, 1 default, 2 symbol, ...
 inline constexpr int DefaultCharSet = 1;
 
-struct LookFont
-{
+struct LookFont {
     QString name = QStringLiteral("Comic Sans MS");
     int charSet = DefaultCharSet;
     qint32 color = clWindowText;
@@ -74,8 +73,7 @@ struct LookFont
     bool operator==(const LookFont &) const = default;
 };
 
-struct LookFill
-{
+struct LookFill {
     LookAlignment alignment = LookAlignment::agTopLeft;
     qint32 brushColor = clBtnFace;
     // Pixels; the design space does not apply to them.
@@ -89,8 +87,7 @@ struct LookFill
     bool operator==(const LookFill &) const = default;
 };
 
-struct Look
-{
+struct Look {
     LookKind kind = LookKind::TextStrip;
     // Caption of a text strip or label, text of a panel, with real line breaks.
     QString text;

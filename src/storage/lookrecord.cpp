@@ -6,7 +6,6 @@
 #include "storage/linebreaks.h"
 
 #include <QFileInfo>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -23,8 +22,7 @@ const QString WrittenMarker = QStringLiteral("####");
 const QString PictureFolder = QStringLiteral("SOL_IMG\\");
 
 // The keys of one record: prefix + suffix in one section of one file.
-class RecordReader
-{
+class RecordReader {
 public:
     RecordReader(const IniFile &ini, const QString &section, const QString &prefix)
         : m_ini(ini)
@@ -56,8 +54,7 @@ public:
 
     // An ordinal outside the enumeration would reach widgets as a value they do
     // not know; it reads as the default instead.
-    template<typename Enum>
-    Enum enumeration(const char *suffix, Enum defaultValue, Enum last) const
+    template<typename Enum> Enum enumeration(const char *suffix, Enum defaultValue, Enum last) const
     {
         const int value = integer(suffix, static_cast<int>(defaultValue));
         if (value < 0 || value > static_cast<int>(last))
@@ -78,8 +75,7 @@ private:
     QString m_prefix;
 };
 
-class RecordWriter
-{
+class RecordWriter {
 public:
     RecordWriter(IniFile &ini, const QString &section, const QString &prefix)
         : m_ini(ini)
@@ -92,7 +88,10 @@ public:
     {
         m_ini.writeString(m_section, key(suffix), value);
     }
-    void integer(const char *suffix, int value) { m_ini.writeInteger(m_section, key(suffix), value); }
+    void integer(const char *suffix, int value)
+    {
+        m_ini.writeInteger(m_section, key(suffix), value);
+    }
     void boolean(const char *suffix, bool value) { m_ini.writeBool(m_section, key(suffix), value); }
 
 private:
@@ -109,8 +108,8 @@ enum class PrefixedKind { TextStrip, Panel, Label };
 // path gives the folder alone, which names no file and so reads as no picture.
 QString storedPicture(const QString &picture)
 {
-    const qsizetype cut = std::max(picture.lastIndexOf(QLatin1Char('/')),
-                                   picture.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype cut
+        = std::max(picture.lastIndexOf(QLatin1Char('/')), picture.lastIndexOf(QLatin1Char('\\')));
     return PictureFolder + picture.mid(cut + 1);
 }
 
@@ -162,9 +161,8 @@ namespace {
 
 // One loader for the three prefixed kinds; they differ in defaults, in the
 // keys they read and in how geometry is taken.
-RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini,
-                        const QString &section, const QString &prefix,
-                        const DesignSpace &design)
+RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini, const QString &section,
+    const QString &prefix, const DesignSpace &design)
 {
     const RecordReader record(ini, section, prefix);
     if (record.string(".Name", QString()).isEmpty())
@@ -180,12 +178,12 @@ RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini,
     auto orCurrent = [zeroDefaults](int value) { return zeroDefaults ? 0 : value; };
 
     if (kind == PrefixedKind::Label) {
-        look.textAlignment = record.enumeration(".Alignment", current.textAlignment,
-                                                LookTextAlignment::taCenter);
+        look.textAlignment
+            = record.enumeration(".Alignment", current.textAlignment, LookTextAlignment::taCenter);
     } else {
-        look.alignment = record.enumeration(
-            ".Alignment",
-            zeroDefaults ? LookAlignment::agTopLeft : current.alignment, LookAlignment::agBottomRight);
+        look.alignment = record.enumeration(".Alignment",
+            zeroDefaults ? LookAlignment::agTopLeft : current.alignment,
+            LookAlignment::agBottomRight);
     }
     look.font.charSet = record.integer(".Font.CharSet", orCurrent(current.font.charSet));
     look.font.color = record.integer(".Font.Color", orCurrent(current.font.color));
@@ -195,20 +193,17 @@ RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini,
 
     if (kind != PrefixedKind::Label) {
         LookFill &fill = look.fill;
-        fill.alignment = record.enumeration(
-            ".FillObject.Alignment",
+        fill.alignment = record.enumeration(".FillObject.Alignment",
             zeroDefaults ? LookAlignment::agTopLeft : current.fill.alignment,
             LookAlignment::agBottomRight);
-        fill.brushColor = record.integer(".FillObject.Brush.Color",
-                                         orCurrent(current.fill.brushColor));
+        fill.brushColor
+            = record.integer(".FillObject.Brush.Color", orCurrent(current.fill.brushColor));
         fill.offsetX = record.integer(".FillObject.OffsetX", orCurrent(current.fill.offsetX));
         fill.offsetY = record.integer(".FillObject.OffsetY", orCurrent(current.fill.offsetY));
         fill.tileMode = record.enumeration(".FillObject.TileMode",
-                                           zeroDefaults ? LookTileMode::tmNone : current.fill.tileMode,
-                                           LookTileMode::tmTile);
+            zeroDefaults ? LookTileMode::tmNone : current.fill.tileMode, LookTileMode::tmTile);
         fill.style = record.enumeration(".FillObject.Style",
-                                        zeroDefaults ? LookFillStyle::sfNone : current.fill.style,
-                                        LookFillStyle::sfGradient);
+            zeroDefaults ? LookFillStyle::sfNone : current.fill.style, LookFillStyle::sfGradient);
     } else {
         look.color = record.integer(".Color", current.color);
         look.transparent = record.boolean(".Transparent", current.transparent);
@@ -235,13 +230,13 @@ RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini,
             g.setHeight(design.heightFromStored(*height));
     }
 
-    return RecordLoad{true, QString()};
+    return RecordLoad { true, QString() };
 }
 
 } // namespace
 
-RecordLoad LookRecords::load(Look &look, const QString &file, const QString &prefix,
-                             const QString &section) const
+RecordLoad LookRecords::load(
+    Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     switch (look.kind) {
     case LookKind::Panel:
@@ -250,15 +245,15 @@ RecordLoad LookRecords::load(Look &look, const QString &file, const QString &pre
         return loadLabel(look, file, prefix, section);
     case LookKind::QuestionGroup:
         loadQuestionGroup(look, file, section, prefix);
-        return RecordLoad{true, QString()};
+        return RecordLoad { true, QString() };
     case LookKind::TextStrip:
         break;
     }
     return loadTextStrip(look, file, prefix, section);
 }
 
-RecordLoad LookRecords::loadTextStrip(Look &look, const QString &file, const QString &prefix,
-                                      const QString &section) const
+RecordLoad LookRecords::loadTextStrip(
+    Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     const QString path = existingFile(file);
     if (path.isEmpty())
@@ -274,8 +269,8 @@ RecordLoad LookRecords::loadTextStrip(Look &look, const QString &file, const QSt
     return result;
 }
 
-RecordLoad LookRecords::loadPanel(Look &look, const QString &file, const QString &prefix,
-                                  const QString &section) const
+RecordLoad LookRecords::loadPanel(
+    Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     const QString path = existingFile(file);
     if (path.isEmpty())
@@ -291,8 +286,8 @@ RecordLoad LookRecords::loadPanel(Look &look, const QString &file, const QString
     return result;
 }
 
-RecordLoad LookRecords::loadLabel(Look &look, const QString &file, const QString &prefix,
-                                  const QString &section) const
+RecordLoad LookRecords::loadLabel(
+    Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     const QString path = existingFile(file);
     if (path.isEmpty())
@@ -301,12 +296,12 @@ RecordLoad LookRecords::loadLabel(Look &look, const QString &file, const QString
     return loadPrefixed(look, PrefixedKind::Label, ini, section, prefix, m_design);
 }
 
-void LookRecords::loadQuestionGroup(Look &look, const QString &file, const QString &section,
-                                    const QString &key) const
+void LookRecords::loadQuestionGroup(
+    Look &look, const QString &file, const QString &section, const QString &key) const
 {
     const QString path = existingFile(file);
     if (path.isEmpty()) {
-        look.answerLines = QStringList{MissingOptions};
+        look.answerLines = QStringList { MissingOptions };
         return;
     }
     const IniFile ini(path, m_decimalSeparator);
@@ -316,15 +311,15 @@ void LookRecords::loadQuestionGroup(Look &look, const QString &file, const QStri
     font.charSet = record.integer(".Font.CharSet", font.charSet);
     font.color = record.integer(".Font.Color", font.color);
     font.style = record.integer(".Font.Style", font.style);
-    const double storedSize = ini.readFloat(section, key + QLatin1String(".Font.Size"),
-                                            std::numeric_limits<double>::quiet_NaN());
+    const double storedSize = ini.readFloat(
+        section, key + QLatin1String(".Font.Size"), std::numeric_limits<double>::quiet_NaN());
     if (!std::isnan(storedSize))
         font.size = m_design.fontSizeFromStoredReal(storedSize);
     look.answerLines = optionLines(ini.readString(section, key, MissingOptions));
 }
 
-void LookRecords::write(const Look &look, const QString &file, const QString &prefix,
-                        const QString &section) const
+void LookRecords::write(
+    const Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     switch (look.kind) {
     case LookKind::Panel:
@@ -365,8 +360,8 @@ void writeFill(RecordWriter &record, const LookFill &fill)
 
 } // namespace
 
-void LookRecords::writeTextStrip(const Look &look, const QString &file, const QString &prefix,
-                                 const QString &section) const
+void LookRecords::writeTextStrip(
+    const Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     IniFile ini(writableFile(file), m_decimalSeparator);
     RecordWriter record(ini, section, prefix);
@@ -383,8 +378,8 @@ void LookRecords::writeTextStrip(const Look &look, const QString &file, const QS
     ini.updateFile();
 }
 
-void LookRecords::writePanel(const Look &look, const QString &file, const QString &prefix,
-                             const QString &section) const
+void LookRecords::writePanel(
+    const Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     IniFile ini(writableFile(file), m_decimalSeparator);
     RecordWriter record(ini, section, prefix);
@@ -401,8 +396,8 @@ void LookRecords::writePanel(const Look &look, const QString &file, const QStrin
     ini.updateFile();
 }
 
-void LookRecords::writeLabel(const Look &look, const QString &file, const QString &prefix,
-                             const QString &section) const
+void LookRecords::writeLabel(
+    const Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
     IniFile ini(writableFile(file), m_decimalSeparator);
     RecordWriter record(ini, section, prefix);
@@ -424,8 +419,8 @@ void LookRecords::writeLabel(const Look &look, const QString &file, const QStrin
     ini.updateFile();
 }
 
-void LookRecords::writeQuestionFontSize(IniFile &ini, const QString &section,
-                                        const QString &key, int size) const
+void LookRecords::writeQuestionFontSize(
+    IniFile &ini, const QString &section, const QString &key, int size) const
 {
     // The size keeps its fraction so that the group reads back at the size it
     // has. Written with 15 digits the fraction may land a hair below the exact
@@ -442,8 +437,8 @@ void LookRecords::writeQuestionFontSize(IniFile &ini, const QString &section,
     }
 }
 
-void LookRecords::writeQuestionGroup(const Look &look, const QString &file,
-                                     const QString &section, const QString &prefix) const
+void LookRecords::writeQuestionGroup(
+    const Look &look, const QString &file, const QString &section, const QString &prefix) const
 {
     IniFile ini(writableFile(file), m_decimalSeparator);
     RecordWriter record(ini, section, prefix);

@@ -13,8 +13,7 @@ class DataFolders;
 class IniFile;
 
 // What restoring an element from its record found.
-struct RecordLoad
-{
+struct RecordLoad {
     // The record is present (its ".Name" marker is set) and was applied.
     bool found = false;
     // Full path of the fill picture the record names, when that file exists:
@@ -27,53 +26,52 @@ struct RecordLoad
 // so on in one section of one INI file; files are given relative to the
 // executable folder and are opened, used and written out within each call.
 // Geometry and font sizes are stored in the design space of the given screen.
-class LookRecords
-{
+class LookRecords {
 public:
-    LookRecords(const DataFolders &folders, QSize screenSize,
-                QChar decimalSeparator = QLatin1Char('.'));
+    LookRecords(
+        const DataFolders &folders, QSize screenSize, QChar decimalSeparator = QLatin1Char('.'));
 
     // Restores an element by its kind (Load_LMDFILL). Nothing changes when the
     // file or the record is missing.
-    RecordLoad load(Look &look, const QString &file, const QString &prefix,
-                    const QString &section) const;
+    RecordLoad load(
+        Look &look, const QString &file, const QString &prefix, const QString &section) const;
     // Integer keys default to 0 (black font of size 0, no fill).
-    RecordLoad loadTextStrip(Look &look, const QString &file, const QString &prefix,
-                             const QString &section) const;
+    RecordLoad loadTextStrip(
+        Look &look, const QString &file, const QString &prefix, const QString &section) const;
     // Load_PANELFILL: integer keys default to the look's present values.
-    RecordLoad loadPanel(Look &look, const QString &file, const QString &prefix,
-                         const QString &section) const;
+    RecordLoad loadPanel(
+        Look &look, const QString &file, const QString &prefix, const QString &section) const;
     // Load_LABEL: integer keys default to the look's present values.
-    RecordLoad loadLabel(Look &look, const QString &file, const QString &prefix,
-                         const QString &section) const;
+    RecordLoad loadLabel(
+        Look &look, const QString &file, const QString &prefix, const QString &section) const;
     // The options and font of a question group; key is the group's key ("E2").
     // Missing keys keep the present font; missing options give the single
     // option "?????????". A size that is missing or not a number in the user's
     // notation keeps the present size rather than scaling it a second time.
-    void loadQuestionGroup(Look &look, const QString &file, const QString &section,
-                           const QString &key) const;
+    void loadQuestionGroup(
+        Look &look, const QString &file, const QString &section, const QString &key) const;
 
     // Writes the record of an element by its kind. Throws solvaro::Error when
     // the file cannot be written.
-    void write(const Look &look, const QString &file, const QString &prefix,
-               const QString &section) const;
-    void writeTextStrip(const Look &look, const QString &file, const QString &prefix,
-                        const QString &section) const;
-    void writePanel(const Look &look, const QString &file, const QString &prefix,
-                    const QString &section) const;
+    void write(
+        const Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    void writeTextStrip(
+        const Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    void writePanel(
+        const Look &look, const QString &file, const QString &prefix, const QString &section) const;
     // Labels use the prefixed layout too, so that the loader finds what the
     // editing dialog wrote.
-    void writeLabel(const Look &look, const QString &file, const QString &prefix,
-                    const QString &section) const;
-    void writeQuestionGroup(const Look &look, const QString &file, const QString &section,
-                            const QString &prefix) const;
+    void writeLabel(
+        const Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    void writeQuestionGroup(
+        const Look &look, const QString &file, const QString &section, const QString &prefix) const;
 
 private:
     QString existingFile(const QString &file) const;
     QString writableFile(const QString &file) const;
     QString existingPicture(const QString &stored) const;
-    void writeQuestionFontSize(IniFile &ini, const QString &section, const QString &key,
-                               int size) const;
+    void writeQuestionFontSize(
+        IniFile &ini, const QString &section, const QString &key, int size) const;
 
     const DataFolders &m_folders;
     DesignSpace m_design;

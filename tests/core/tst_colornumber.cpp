@@ -1,7 +1,6 @@
 #include "storage/colornumber.h"
 
 #include <QTest>
-
 #include <limits>
 
 using namespace solvaro;
@@ -17,9 +16,9 @@ QPalette distinctPalette()
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         if (role == QPalette::NoRole)
             continue;
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
             palette.setColor(group, static_cast<QPalette::ColorRole>(role),
-                             QColor(shade, 255 - shade, group * 40));
+                QColor(shade, 255 - shade, group * 40));
         }
         shade += 9;
     }
@@ -28,8 +27,7 @@ QPalette distinctPalette()
 
 } // namespace
 
-class TestColorNumber : public QObject
-{
+class TestColorNumber : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,8 +75,8 @@ void TestColorNumber::systemColors_data()
     QTest::newRow("window text") << clWindowText << int(QPalette::Active) << int(QPalette::Text);
     QTest::newRow("inactive caption of the section bands")
         << clInactiveCaption << int(QPalette::Active) << int(QPalette::Mid);
-    QTest::newRow("highlight") << systemColorNumber(SystemColor::Highlight)
-                               << int(QPalette::Active) << int(QPalette::Highlight);
+    QTest::newRow("highlight") << systemColorNumber(SystemColor::Highlight) << int(QPalette::Active)
+                               << int(QPalette::Highlight);
     QTest::newRow("highlight text") << systemColorNumber(SystemColor::HighlightText)
                                     << int(QPalette::Active) << int(QPalette::HighlightedText);
     QTest::newRow("button text") << systemColorNumber(SystemColor::ButtonText)
@@ -95,8 +93,8 @@ void TestColorNumber::systemColors_data()
                                      << int(QPalette::Active) << int(QPalette::ToolTipBase);
     QTest::newRow("menu") << systemColorNumber(SystemColor::Menu) << int(QPalette::Active)
                           << int(QPalette::Window);
-    QTest::newRow("hot light") << systemColorNumber(SystemColor::HotLight)
-                               << int(QPalette::Active) << int(QPalette::Link);
+    QTest::newRow("hot light") << systemColorNumber(SystemColor::HotLight) << int(QPalette::Active)
+                               << int(QPalette::Link);
 }
 
 void TestColorNumber::systemColors()
@@ -108,8 +106,8 @@ void TestColorNumber::systemColors()
     const QPalette palette = distinctPalette();
     QVERIFY(isSystemColorNumber(number));
     QCOMPARE(colorFromNumber(number, palette),
-             palette.color(static_cast<QPalette::ColorGroup>(group),
-                           static_cast<QPalette::ColorRole>(role)));
+        palette.color(
+            static_cast<QPalette::ColorGroup>(group), static_cast<QPalette::ColorRole>(role)));
 }
 
 void TestColorNumber::unknownSystemIndexIsBlack()
@@ -118,7 +116,7 @@ void TestColorNumber::unknownSystemIndexIsBlack()
     QCOMPARE(colorFromNumber(static_cast<qint32>(0x80000019u), palette), QColor(0, 0, 0));
     QCOMPARE(colorFromNumber(static_cast<qint32>(0x800000FFu), palette), QColor(0, 0, 0));
     QCOMPARE(colorFromNumber(std::numeric_limits<qint32>::min(), palette),
-             palette.color(QPalette::Active, QPalette::Button));
+        palette.color(QPalette::Active, QPalette::Button));
 }
 
 void TestColorNumber::noColorIsTransparent()
@@ -133,8 +131,8 @@ void TestColorNumber::plainNumbers_data()
     QTest::addColumn<qint32>("number");
     QTest::newRow("white") << QColor(255, 255, 255) << 16777215;
     QTest::newRow("mixed") << QColor(1, 2, 3) << 1 + 2 * 256 + 3 * 65536;
-    QTest::newRow("half transparent keeps its colour") << QColor(10, 20, 30, 128)
-                                                       << 10 + 20 * 256 + 30 * 65536;
+    QTest::newRow("half transparent keeps its colour")
+        << QColor(10, 20, 30, 128) << 10 + 20 * 256 + 30 * 65536;
     QTest::newRow("other colour spec") << QColor(QColor(0, 0, 255).toHsv()) << 255 * 65536;
     QTest::newRow("invalid reads as black") << QColor() << 0;
 }

@@ -1,13 +1,11 @@
 #include "storage/designspace.h"
 
 #include <QTest>
-
 #include <limits>
 
 using namespace solvaro;
 
-class TestDesignSpace : public QObject
-{
+class TestDesignSpace : public QObject {
     Q_OBJECT
 
 private slots:
@@ -34,9 +32,8 @@ void TestDesignSpace::fromStored_data()
     // 1366 × 100 / 3360 is about 40.65.
     QTest::newRow("cut toward zero")
         << QSize(1366, 768) << QRect(100, 100, 100, 100) << 100 << QRect(40, 36, 40, 36) << 40;
-    QTest::newRow("full design width")
-        << QSize(1680, 1050) << QRect(3360, 2100, 3360, 2100) << 3360
-        << QRect(1680, 1050, 1680, 1050) << 1680;
+    QTest::newRow("full design width") << QSize(1680, 1050) << QRect(3360, 2100, 3360, 2100) << 3360
+                                       << QRect(1680, 1050, 1680, 1050) << 1680;
     QTest::newRow("the design screen itself")
         << QSize(3360, 2100) << QRect(7, 9, 11, 13) << 17 << QRect(7, 9, 11, 13) << 17;
     QTest::newRow("negative values cut toward zero")
@@ -135,7 +132,8 @@ void TestDesignSpace::extremeValuesStayInRange_data()
     QTest::newRow("largest value on a wide screen") << QSize(6720, 4200) << max << max << max / 2;
     QTest::newRow("smallest value on a wide screen") << QSize(6720, 4200) << min << min << min / 2;
     QTest::newRow("largest value on a narrow screen") << QSize(1680, 1050) << max << max / 2 << max;
-    QTest::newRow("smallest value on a narrow screen") << QSize(1680, 1050) << min << min / 2 << min;
+    QTest::newRow("smallest value on a narrow screen")
+        << QSize(1680, 1050) << min << min / 2 << min;
     QTest::newRow("no screen at all") << QSize(0, 0) << 100 << 0 << max;
     QTest::newRow("zero on no screen") << QSize(0, 0) << 0 << 0 << 0;
 }

@@ -46,7 +46,9 @@ QString describe(const Look &look)
               .arg(fill.picture)
               .arg(look.color)
               .arg(look.transparent)
-        + QStringLiteral("answers=%1 tag=%2").arg(look.answerLines.join(QLatin1Char('/'))).arg(look.tag);
+        + QStringLiteral("answers=%1 tag=%2")
+              .arg(look.answerLines.join(QLatin1Char('/')))
+              .arg(look.tag);
 }
 
 // A look whose every field differs from what a record would default to.
@@ -57,10 +59,10 @@ Look currentLook(LookKind kind)
     look.text = QStringLiteral("prima");
     look.alignment = LookAlignment::agBottomCenter;
     look.textAlignment = LookTextAlignment::taRightJustify;
-    look.font = LookFont{QStringLiteral("Verdana"), 2, 0x123456, 14, fsUnderline};
+    look.font = LookFont { QStringLiteral("Verdana"), 2, 0x123456, 14, fsUnderline };
     look.geometry = QRect(11, 22, 333, 44);
-    look.fill = LookFill{LookAlignment::agCenterRight, 0x654321, 5, 6, LookTileMode::tmStretch,
-                         LookFillStyle::sfBrush, QStringLiteral("/old.bmp")};
+    look.fill = LookFill { LookAlignment::agCenterRight, 0x654321, 5, 6, LookTileMode::tmStretch,
+        LookFillStyle::sfBrush, QStringLiteral("/old.bmp") };
     look.color = 0x00FF00;
     look.transparent = true;
     return look;
@@ -76,8 +78,7 @@ QStringList keysOf(const QStringList &lines)
 
 } // namespace
 
-class TestLookRecord : public QObject
-{
+class TestLookRecord : public QObject {
     Q_OBJECT
 
 private slots:
@@ -130,17 +131,17 @@ void TestLookRecord::loadPrefixed_data()
 
     // The installation exists only once the test runs.
     const QString fill = QStringLiteral("{installation}SOL_IMG/fill.bmp");
-    for (const LookKind kind : {LookKind::TextStrip, LookKind::Panel}) {
-        const QString name = kind == LookKind::Panel ? QStringLiteral("panel")
-                                                     : QStringLiteral("text strip");
+    for (const LookKind kind : { LookKind::TextStrip, LookKind::Panel }) {
+        const QString name
+            = kind == LookKind::Panel ? QStringLiteral("panel") : QStringLiteral("text strip");
         // On a 1680 × 1050 screen every stored value halves.
         Look full = currentLook(kind);
         full.text = QStringLiteral("Due\r\nrighe");
         full.alignment = LookAlignment::agCenter;
-        full.font = LookFont{QStringLiteral("Arial"), 0, 255, 12, fsBold | fsItalic};
+        full.font = LookFont { QStringLiteral("Arial"), 0, 255, 12, fsBold | fsItalic };
         full.geometry = QRect(100, 50, 300, 120);
-        full.fill = LookFill{LookAlignment::agBottomRight, clBtnFace, -3, 7, LookTileMode::tmTile,
-                             LookFillStyle::sfBitmap, fill};
+        full.fill = LookFill { LookAlignment::agBottomRight, clBtnFace, -3, 7, LookTileMode::tmTile,
+            LookFillStyle::sfBitmap, fill };
         QTest::addRow("%s, every key", qPrintable(name))
             << QStringLiteral("Full") << int(kind) << true << full << true;
 
@@ -156,9 +157,9 @@ void TestLookRecord::loadPrefixed_data()
         sparse.font.name = QStringLiteral("Comic Sans MS");
         if (kind == LookKind::TextStrip) {
             sparse.alignment = LookAlignment::agTopLeft;
-            sparse.font = LookFont{QStringLiteral("Comic Sans MS"), 0, 0, 0, 0};
-            sparse.fill = LookFill{LookAlignment::agTopLeft, 0, 0, 0, LookTileMode::tmNone,
-                                   LookFillStyle::sfNone, sparse.fill.picture};
+            sparse.font = LookFont { QStringLiteral("Comic Sans MS"), 0, 0, 0, 0 };
+            sparse.fill = LookFill { LookAlignment::agTopLeft, 0, 0, 0, LookTileMode::tmNone,
+                LookFillStyle::sfNone, sparse.fill.picture };
         }
         QTest::addRow("%s, marker alone", qPrintable(name))
             << QStringLiteral("Sparse") << int(kind) << true << sparse << false;
@@ -210,8 +211,8 @@ void TestLookRecord::missingFileChangesNothing()
     QFETCH(int, kind);
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(static_cast<LookKind>(kind));
-    const RecordLoad result = records.load(look, QStringLiteral("SOL_INI\\NONE.INI"),
-                                           QStringLiteral("Full"), QStringLiteral("Looks"));
+    const RecordLoad result = records.load(
+        look, QStringLiteral("SOL_INI\\NONE.INI"), QStringLiteral("Full"), QStringLiteral("Looks"));
     QVERIFY(!result.found);
     QCOMPARE(describe(look), describe(currentLook(static_cast<LookKind>(kind))));
     QVERIFY(!QFile::exists(m_installation->path(QStringLiteral("SOL_INI/NONE.INI"))));
@@ -223,9 +224,12 @@ void TestLookRecord::sheetWideTagKeepsGeometry_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<int>("size");
-    QTest::newRow("text strip") << int(LookKind::TextStrip) << "Looks" << "Full" << 12;
-    QTest::newRow("panel") << int(LookKind::Panel) << "Looks" << "Full" << 12;
-    QTest::newRow("label") << int(LookKind::Label) << "Labels" << "Titolo" << 24;
+    QTest::newRow("text strip") << int(LookKind::TextStrip) << "Looks"
+                                << "Full" << 12;
+    QTest::newRow("panel") << int(LookKind::Panel) << "Looks"
+                           << "Full" << 12;
+    QTest::newRow("label") << int(LookKind::Label) << "Labels"
+                           << "Titolo" << 24;
 }
 
 void TestLookRecord::sheetWideTagKeepsGeometry()
@@ -293,11 +297,11 @@ void TestLookRecord::roundTrip_data()
     QTest::addColumn<int>("size");
 
     // Stored as Left, Top, Width, Height, Font.Size; read back as geometry and size.
-    const QStringList half{u"200"_s, u"100"_s, u"600"_s, u"240"_s, u"24"_s};
+    const QStringList half { u"200"_s, u"100"_s, u"600"_s, u"240"_s, u"24"_s };
     // 3360 / 1366 × 100 = 245.97… is stored as 245, which reads back as
     // 1366 × 245 / 3360 = 99.6…, so the element comes back one pixel short.
-    const QStringList laptop{u"245"_s, u"136"_s, u"737"_s, u"328"_s, u"29"_s};
-    for (const LookKind kind : {LookKind::TextStrip, LookKind::Panel, LookKind::Label}) {
+    const QStringList laptop { u"245"_s, u"136"_s, u"737"_s, u"328"_s, u"29"_s };
+    for (const LookKind kind : { LookKind::TextStrip, LookKind::Panel, LookKind::Label }) {
         const char *name = kind == LookKind::TextStrip ? "text strip"
             : kind == LookKind::Panel                  ? "panel"
                                                        : "label";
@@ -322,24 +326,23 @@ void TestLookRecord::roundTrip()
     written.text = QStringLiteral("Prima riga\r\nseconda riga");
     written.alignment = LookAlignment::agBottomRight;
     written.textAlignment = LookTextAlignment::taCenter;
-    written.font = LookFont{QStringLiteral("Times New Roman"), 0, clWindowText, 12,
-                            fsBold | fsStrikeOut};
+    written.font
+        = LookFont { QStringLiteral("Times New Roman"), 0, clWindowText, 12, fsBold | fsStrikeOut };
     written.geometry = QRect(100, 50, 300, 120);
-    written.fill = LookFill{LookAlignment::agCenter, 0x336699, -4, 9, LookTileMode::tmCenter,
-                            LookFillStyle::sfBitmap,
-                            m_installation->path(QStringLiteral("SOL_IMG/fill.bmp"))};
+    written.fill = LookFill { LookAlignment::agCenter, 0x336699, -4, 9, LookTileMode::tmCenter,
+        LookFillStyle::sfBitmap, m_installation->path(QStringLiteral("SOL_IMG/fill.bmp")) };
     written.color = clInactiveCaption;
     written.transparent = true;
     records.write(written, Written, QStringLiteral("Box"), QStringLiteral("Sezione"));
 
     const IniFile ini(m_installation->path(Written));
     const auto value = [&ini](const char *suffix) {
-        return ini.readString(QStringLiteral("Sezione"), QLatin1String("Box") + QLatin1String(suffix),
-                              QStringLiteral("(missing)"));
+        return ini.readString(QStringLiteral("Sezione"),
+            QLatin1String("Box") + QLatin1String(suffix), QStringLiteral("(missing)"));
     };
-    QCOMPARE(QStringList({value(".Left"), value(".Top"), value(".Width"), value(".Height"),
-                          value(".Font.Size")}),
-             stored);
+    QCOMPARE(QStringList({ value(".Left"), value(".Top"), value(".Width"), value(".Height"),
+                 value(".Font.Size") }),
+        stored);
     QCOMPARE(value(".Name"), QStringLiteral("####"));
     QCOMPARE(value(".Caption"), QStringLiteral("Prima riga|seconda riga"));
     QCOMPARE(value(".Font.Color"), QStringLiteral("-2147483640"));
@@ -347,8 +350,8 @@ void TestLookRecord::roundTrip()
         QCOMPARE(value(".FillObject.Image"), QStringLiteral("SOL_IMG\\fill.bmp"));
 
     Look read = currentLook(written.kind);
-    const RecordLoad result = records.load(read, Written, QStringLiteral("Box"),
-                                           QStringLiteral("Sezione"));
+    const RecordLoad result
+        = records.load(read, Written, QStringLiteral("Box"), QStringLiteral("Sezione"));
     QVERIFY(result.found);
     Look expected = written;
     expected.geometry = geometry;
@@ -370,32 +373,32 @@ void TestLookRecord::writeOrder_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("keys");
 
-    const QStringList fill{u".FillObject.Alignment"_s, u".FillObject.Brush.Color"_s,
-                           u".FillObject.OffsetX"_s,   u".FillObject.OffsetY"_s,
-                           u".FillObject.TileMode"_s,  u".FillObject.Style"_s,
-                           u".FillObject.Image"_s};
-    QTest::newRow("text strip")
-        << int(LookKind::TextStrip)
-        << (QStringList{u".Name"_s, u".Caption"_s, u".Alignment"_s, u".Font.Name"_s, u".Font.CharSet"_s,
-                        u".Font.Color"_s, u".Font.Size"_s, u".Font.Style"_s, u".Top"_s, u".Left"_s, u".Width"_s,
-                        u".Height"_s}
-            + fill);
-    QTest::newRow("panel")
-        << int(LookKind::Panel)
-        << (QStringList{u".Name"_s, u".Caption"_s, u".Alignment"_s, u".Font.CharSet"_s, u".Font.Color"_s,
-                        u".Font.Size"_s, u".Font.Style"_s, u".Font.Name"_s, u".Top"_s, u".Left"_s, u".Width"_s,
-                        u".Height"_s}
-            + fill);
+    const QStringList fill { u".FillObject.Alignment"_s, u".FillObject.Brush.Color"_s,
+        u".FillObject.OffsetX"_s, u".FillObject.OffsetY"_s, u".FillObject.TileMode"_s,
+        u".FillObject.Style"_s, u".FillObject.Image"_s };
+    QTest::newRow("text strip") << int(LookKind::TextStrip)
+                                << (QStringList { u".Name"_s, u".Caption"_s, u".Alignment"_s,
+                                        u".Font.Name"_s, u".Font.CharSet"_s, u".Font.Color"_s,
+                                        u".Font.Size"_s, u".Font.Style"_s, u".Top"_s, u".Left"_s,
+                                        u".Width"_s, u".Height"_s }
+                                       + fill);
+    QTest::newRow("panel") << int(LookKind::Panel)
+                           << (QStringList { u".Name"_s, u".Caption"_s, u".Alignment"_s,
+                                   u".Font.CharSet"_s, u".Font.Color"_s, u".Font.Size"_s,
+                                   u".Font.Style"_s, u".Font.Name"_s, u".Top"_s, u".Left"_s,
+                                   u".Width"_s, u".Height"_s }
+                                  + fill);
     QTest::newRow("label") << int(LookKind::Label)
-                           << QStringList{u".Name"_s, u".Caption"_s, u".Font.Name"_s, u".Font.CharSet"_s,
-                                          u".Font.Color"_s, u".Font.Size"_s, u".Font.Style"_s, u".Color"_s,
-                                          u".Alignment"_s, u".Top"_s, u".Left"_s, u".Height"_s, u".Width"_s,
-                                          u".Transparent"_s};
+                           << QStringList { u".Name"_s, u".Caption"_s, u".Font.Name"_s,
+                                  u".Font.CharSet"_s, u".Font.Color"_s, u".Font.Size"_s,
+                                  u".Font.Style"_s, u".Color"_s, u".Alignment"_s, u".Top"_s,
+                                  u".Left"_s, u".Height"_s, u".Width"_s, u".Transparent"_s };
     // ".Font.Color" is written twice; the second write lands on the first line.
     QTest::newRow("question group")
         << int(LookKind::QuestionGroup)
-        << QStringList{u".Name"_s, u".Font.Name"_s, u".Font.CharSet"_s, u".Font.Color"_s, u".Font.Size"_s,
-                       u".Font.Style"_s, u".Top"_s, u".Left"_s, u".Height"_s, u".Width"_s, u""_s};
+        << QStringList { u".Name"_s, u".Font.Name"_s, u".Font.CharSet"_s, u".Font.Color"_s,
+               u".Font.Size"_s, u".Font.Style"_s, u".Top"_s, u".Left"_s, u".Height"_s, u".Width"_s,
+               u""_s };
 }
 
 void TestLookRecord::writeOrder()
@@ -404,7 +407,7 @@ void TestLookRecord::writeOrder()
     QFETCH(QStringList, keys);
 
     Look look = currentLook(static_cast<LookKind>(kind));
-    look.answerLines = QStringList{u"Uno"_s, u"Due"_s};
+    look.answerLines = QStringList { u"Uno"_s, u"Due"_s };
     const LookRecords records(*m_folders, QSize(1680, 1050));
     records.write(look, Written, QStringLiteral("E4"), QStringLiteral("3"));
 
@@ -423,25 +426,26 @@ void TestLookRecord::writeKeepsOtherKeys()
 
     const IniFile ini(m_installation->path(Records));
     QCOMPARE(ini.readString(QStringLiteral("Looks"), QStringLiteral("Full.Caption"), QString()),
-             QStringLiteral("prima"));
+        QStringLiteral("prima"));
     // Other records of the section and other sections stay as they were.
     QCOMPARE(ini.readString(QStringLiteral("Looks"), QStringLiteral("Junk.Font.Color"), QString()),
-             QStringLiteral("12abc"));
+        QStringLiteral("12abc"));
     QCOMPARE(ini.readString(QStringLiteral("0"), QStringLiteral("E1"), QString()),
-             QStringLiteral("Sette|Otto|Nove"));
+        QStringLiteral("Sette|Otto|Nove"));
     // A fill without a picture leaves the folder alone, which names no file.
-    QCOMPARE(ini.readString(QStringLiteral("Looks"), QStringLiteral("Full.FillObject.Image"),
-                            QString()),
-             QStringLiteral("SOL_IMG\\old.bmp"));
+    QCOMPARE(
+        ini.readString(QStringLiteral("Looks"), QStringLiteral("Full.FillObject.Image"), QString()),
+        QStringLiteral("SOL_IMG\\old.bmp"));
     look.fill.picture.clear();
     records.writePanel(look, Records, QStringLiteral("Full"), QStringLiteral("Looks"));
     const IniFile again(m_installation->path(Records));
-    QCOMPARE(again.readString(QStringLiteral("Looks"), QStringLiteral("Full.FillObject.Image"),
-                              QString()),
-             QStringLiteral("SOL_IMG\\"));
+    QCOMPARE(again.readString(
+                 QStringLiteral("Looks"), QStringLiteral("Full.FillObject.Image"), QString()),
+        QStringLiteral("SOL_IMG\\"));
     Look read = currentLook(LookKind::Panel);
     read.fill.picture = QStringLiteral("/kept.bmp");
-    QVERIFY(records.loadPanel(read, Records, QStringLiteral("Full"), QStringLiteral("Looks")).found);
+    QVERIFY(
+        records.loadPanel(read, Records, QStringLiteral("Full"), QStringLiteral("Looks")).found);
     QCOMPARE(read.fill.picture, QStringLiteral("/kept.bmp"));
 }
 
@@ -449,9 +453,8 @@ void TestLookRecord::writeOutsideFolderFails()
 {
     const LookRecords records(*m_folders, QSize(1680, 1050));
     QVERIFY_THROWS_EXCEPTION(Error,
-                             records.write(currentLook(LookKind::TextStrip),
-                                           QStringLiteral("..\\escape.ini"), QStringLiteral("P"),
-                                           QStringLiteral("S")));
+        records.write(currentLook(LookKind::TextStrip), QStringLiteral("..\\escape.ini"),
+            QStringLiteral("P"), QStringLiteral("S")));
 }
 
 void TestLookRecord::questionGroupLoad_data()
@@ -462,12 +465,12 @@ void TestLookRecord::questionGroupLoad_data()
 
     const LookFont present = currentLook(LookKind::QuestionGroup).font;
     // 1680 / 3360 × 17.5 = 8.75.
-    QTest::newRow("full group") << "E1" << QStringList{u"Sette"_s, u"Otto"_s, u"Nove"_s}
-                                << LookFont{QStringLiteral("Verdana"), 0, 255, 8, fsBold};
+    QTest::newRow("full group") << "E1" << QStringList { u"Sette"_s, u"Otto"_s, u"Nove"_s }
+                                << LookFont { QStringLiteral("Verdana"), 0, 255, 8, fsBold };
     // "17,5" is no number with a point as separator: the size stays.
-    QTest::newRow("final bar ends the last option") << "E2" << QStringList{u"Solo"_s} << present;
+    QTest::newRow("final bar ends the last option") << "E2" << QStringList { u"Solo"_s } << present;
     QTest::newRow("empty options") << "E3" << QStringList() << present;
-    QTest::newRow("missing options") << "E9" << QStringList{u"?????????"_s} << present;
+    QTest::newRow("missing options") << "E9" << QStringList { u"?????????"_s } << present;
 }
 
 void TestLookRecord::questionGroupLoad()
@@ -510,15 +513,16 @@ void TestLookRecord::questionGroupSizeFollowsDecimalSeparator()
 
     Look group = currentLook(LookKind::QuestionGroup);
     group.font.size = 10;
-    group.answerLines = QStringList{u"A"_s, u"B"_s};
+    group.answerLines = QStringList { u"A"_s, u"B"_s };
     LookRecords(*m_folders, QSize(1920, 1200), writtenWith)
         .writeQuestionGroup(group, Written, QStringLiteral("2"), QStringLiteral("E1"));
     const IniFile ini(m_installation->path(Written));
-    QCOMPARE(ini.readString(QStringLiteral("2"), QStringLiteral("E1.Font.Size"), QString()), stored);
+    QCOMPARE(
+        ini.readString(QStringLiteral("2"), QStringLiteral("E1.Font.Size"), QString()), stored);
     QCOMPARE(ini.readString(QStringLiteral("2"), QStringLiteral("E1"), QString()),
-             QStringLiteral("A|B"));
+        QStringLiteral("A|B"));
     QCOMPARE(ini.readString(QStringLiteral("2"), QStringLiteral("E1.Name"), QString()),
-             QStringLiteral("E1"));
+        QStringLiteral("E1"));
 
     // Read into a group whose present size is 14.
     Look read = currentLook(LookKind::QuestionGroup);

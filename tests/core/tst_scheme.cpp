@@ -34,13 +34,12 @@ QStringList keysOf(const QStringList &lines)
 
 SheetScheme sheet(const QString &scheme, const QStringList &patterns = {}, int count = 1)
 {
-    return SheetScheme{scheme, patterns, count};
+    return SheetScheme { scheme, patterns, count };
 }
 
 } // namespace
 
-class TestScheme : public QObject
-{
+class TestScheme : public QObject {
     Q_OBJECT
 
 private slots:
@@ -98,19 +97,18 @@ void TestScheme::layout_data()
 
     // A question group takes 60 pixels, a formula 56, a section 28 + 33.
     QTest::newRow("two sections with four steps")
-        << QByteArray("SHEET_0=|CF|FE\r\n") << u"CFFE"_s << QList<int>{5, 182}
-        << QList<int>{66, 126, 243, 299} << 499;
+        << QByteArray("SHEET_0=|CF|FE\r\n") << u"CFFE"_s << QList<int> { 5, 182 }
+        << QList<int> { 66, 126, 243, 299 } << 499;
     // With no steps the work area still reaches 200 below its last band.
     QTest::newRow("missing scheme gives four empty sections")
-        << QByteArray() << QString() << QList<int>{5, 66, 127, 188} << QList<int>() << 388;
+        << QByteArray() << QString() << QList<int> { 5, 66, 127, 188 } << QList<int>() << 388;
     QTest::newRow("empty scheme has nothing at all")
         << QByteArray("SHEET_0=\r\n") << QString() << QList<int>() << QList<int>() << 205;
     QTest::newRow("steps before any section")
-        << QByteArray("SHEET_0=CC\r\n") << u"CC"_s << QList<int>() << QList<int>{5, 65} << 265;
+        << QByteArray("SHEET_0=CC\r\n") << u"CC"_s << QList<int>() << QList<int> { 5, 65 } << 265;
     // Characters that are no step take no place and make no step.
-    QTest::newRow("stray characters")
-        << QByteArray("SHEET_0=|Cx F?c\r\n") << u"CF"_s << QList<int>{5} << QList<int>{66, 126}
-        << 326;
+    QTest::newRow("stray characters") << QByteArray("SHEET_0=|Cx F?c\r\n") << u"CF"_s
+                                      << QList<int> { 5 } << QList<int> { 66, 126 } << 326;
 }
 
 void TestScheme::layout()
@@ -148,38 +146,40 @@ void TestScheme::exampleCountsAndPatterns()
     QCOMPARE(scheme.formulaCount, 3);
     QCOMPARE(scheme.stepCount, 4);
     // A pattern past the formula count is left unread.
-    QCOMPARE(scheme.formulaPatterns, (QStringList{u"AoB=X"_s, u"AoBoC=X"_s, u"Yo?Xo"_s}));
+    QCOMPARE(scheme.formulaPatterns, (QStringList { u"AoB=X"_s, u"AoBoC=X"_s, u"Yo?Xo"_s }));
     QCOMPARE(scheme.expectedFormulas, QStringList(3, QString()));
 }
 
 void TestScheme::missingPatternsAreEmpty()
 {
     writeGlobal("SHEET_0=|FEF\r\nSHEET_0_EXP_1=Yo?Xo\r\n");
-    QCOMPARE(load(0).formulaPatterns, (QStringList{QString(), u"Yo?Xo"_s, QString()}));
+    QCOMPARE(load(0).formulaPatterns, (QStringList { QString(), u"Yo?Xo"_s, QString() }));
 }
 
 void TestScheme::sectionHeightsComeFromTheExercise()
 {
     writeGlobal("SHEET_0=|C|F\r\n");
-    m_installation->writeFile(Exercises, "[0]\r\nSEZIONE1.Height=72\r\n"
-                                         "[1]\r\nSEZIONE0.Height=100\r\nSEZIONE1.Height=abc\r\n");
+    m_installation->writeFile(Exercises,
+        "[0]\r\nSEZIONE1.Height=72\r\n"
+        "[1]\r\nSEZIONE0.Height=100\r\nSEZIONE1.Height=abc\r\n");
     // Exercise 0: section 1 is 72 high, so the formula after it starts
     // 72 + 5 + 28 below the band.
     const Scheme first = load(0, 0);
-    QCOMPARE(first.sectionTops, (QList<int>{5, 126}));
-    QCOMPARE(first.stepTops, (QList<int>{66, 231}));
+    QCOMPARE(first.sectionTops, (QList<int> { 5, 126 }));
+    QCOMPARE(first.stepTops, (QList<int> { 66, 231 }));
     QCOMPARE(first.workAreaHeight, 431);
     // Exercise 1: section 0 is 100 high; a height that is no number counts 28.
     const Scheme second = load(0, 1);
-    QCOMPARE(second.sectionTops, (QList<int>{5, 198}));
-    QCOMPARE(second.stepTops, (QList<int>{138, 259}));
+    QCOMPARE(second.sectionTops, (QList<int> { 5, 198 }));
+    QCOMPARE(second.stepTops, (QList<int> { 138, 259 }));
 }
 
 void TestScheme::hugeSectionHeightsDoNotOverflow()
 {
     writeGlobal("SHEET_0=|||C\r\n");
-    m_installation->writeFile(Exercises, "[0]\r\nSEZIONE0.Height=2147483647\r\n"
-                                         "SEZIONE1.Height=2147483647\r\n");
+    m_installation->writeFile(Exercises,
+        "[0]\r\nSEZIONE0.Height=2147483647\r\n"
+        "SEZIONE1.Height=2147483647\r\n");
     const Scheme scheme = load(0);
     QCOMPARE(scheme.stepTops.size(), 1);
     QCOMPARE(scheme.stepTops.first(), std::numeric_limits<int>::max());
@@ -193,14 +193,13 @@ void TestScheme::saveWritesSheetsInOrder()
                 "SHEET_0_EXP_0=old\r\n");
     IniFile global(m_installation->path(Global));
     saveSchemes(global, *m_folders,
-                {sheet(u"|CF"_s, {u"AoB=X"_s}, 4), sheet(u"|E"_s, {u"Yo?Xo"_s}, 2)});
+        { sheet(u"|CF"_s, { u"AoB=X"_s }, 4), sheet(u"|E"_s, { u"Yo?Xo"_s }, 2) });
 
     const IniFile written(m_installation->path(Global));
     QCOMPARE(written.sectionLines(commonArea()),
-             (QStringList{u"W1=SOL_WAV\\ok.wav"_s, u"SHEET_0_EXP_0=AoB=X"_s, u"SHEET_0=|CF"_s,
-                          u"INI_FILE0=SOL_INI\\Tipo0.INI"_s, u"MAX0=4"_s, u"SHEET_1=|E"_s,
-                          u"SHEET_1_EXP_0=Yo?Xo"_s, u"INI_FILE1=SOL_INI\\Tipo1.INI"_s,
-                          u"MAX1=2"_s}));
+        (QStringList { u"W1=SOL_WAV\\ok.wav"_s, u"SHEET_0_EXP_0=AoB=X"_s, u"SHEET_0=|CF"_s,
+            u"INI_FILE0=SOL_INI\\Tipo0.INI"_s, u"MAX0=4"_s, u"SHEET_1=|E"_s,
+            u"SHEET_1_EXP_0=Yo?Xo"_s, u"INI_FILE1=SOL_INI\\Tipo1.INI"_s, u"MAX1=2"_s }));
     QVERIFY(!global.isModified());
 }
 
@@ -216,15 +215,15 @@ void TestScheme::deletingTheThirdOfFiveSheets()
     writeGlobal(five);
     IniFile global(m_installation->path(Global));
     saveSchemes(global, *m_folders,
-                {sheet(u"|C"_s, {}, 0), sheet(u"|C"_s, {}, 1), sheet(u"|C"_s, {}, 3),
-                 sheet(u"|C"_s, {}, 4)});
+        { sheet(u"|C"_s, {}, 0), sheet(u"|C"_s, {}, 1), sheet(u"|C"_s, {}, 3),
+            sheet(u"|C"_s, {}, 4) });
 
     const IniFile written(m_installation->path(Global));
     QCOMPARE(globalSettings::readSheetList(written).size(), 4);
     for (int s = 0; s < 4; ++s)
         QCOMPARE(globalSettings::readExerciseCount(written, s), s < 2 ? s : s + 1);
     const QStringList keys = keysOf(written.sectionLines(commonArea()));
-    for (const QString &gone : {u"SHEET_4"_s, u"MAX4"_s, u"INI_FILE4"_s})
+    for (const QString &gone : { u"SHEET_4"_s, u"MAX4"_s, u"INI_FILE4"_s })
         QVERIFY2(!keys.contains(gone, Qt::CaseInsensitive), qPrintable(gone));
     // Patterns stay behind; past a sheet's formula count they are never read.
     QVERIFY(keys.contains(u"SHEET_4_EXP_0"_s));
@@ -235,12 +234,12 @@ void TestScheme::emptySchemeKeepsLaterSheetsReachable()
     writeGlobal(QByteArray());
     IniFile global(m_installation->path(Global));
     saveSchemes(global, *m_folders,
-                {sheet(u"|C"_s), sheet(QString(), {}, 7), sheet(u"|FF"_s, {u"A=X"_s, u"AoB=X"_s})});
+        { sheet(u"|C"_s), sheet(QString(), {}, 7), sheet(u"|FF"_s, { u"A=X"_s, u"AoB=X"_s }) });
 
     const IniFile written(m_installation->path(Global));
     QCOMPARE(globalSettings::readSheetList(written),
-             (QStringList{u"SOL_INI\\Tipo0.INI"_s, u"SOL_INI\\Tipo1.INI"_s,
-                          u"SOL_INI\\Tipo2.INI"_s}));
+        (QStringList {
+            u"SOL_INI\\Tipo0.INI"_s, u"SOL_INI\\Tipo1.INI"_s, u"SOL_INI\\Tipo2.INI"_s }));
     QCOMPARE(globalSettings::readExerciseCount(written, 1), 7);
     // The empty sheet has no sections and no steps; the one after it keeps its
     // own position and patterns.
@@ -250,7 +249,7 @@ void TestScheme::emptySchemeKeepsLaterSheetsReachable()
     QCOMPARE(empty.stepCount, 0);
     const Scheme after = load(2);
     QCOMPARE(after.stepKinds, u"FF"_s);
-    QCOMPARE(after.formulaPatterns, (QStringList{u"A=X"_s, u"AoB=X"_s}));
+    QCOMPARE(after.formulaPatterns, (QStringList { u"A=X"_s, u"AoB=X"_s }));
 }
 
 void TestScheme::saveCreatesMissingExerciseFiles()
@@ -259,22 +258,22 @@ void TestScheme::saveCreatesMissingExerciseFiles()
     m_installation->writeFile(u"SOL_INI/Tipo1.INI"_s, "[0]\r\nE0=mine\r\n");
     writeGlobal(QByteArray());
     IniFile global(m_installation->path(Global));
-    const QStringList created = saveSchemes(
-        global, *m_folders, {sheet(u"|C"_s), sheet(u"|C"_s), sheet(u"|C"_s)});
+    const QStringList created
+        = saveSchemes(global, *m_folders, { sheet(u"|C"_s), sheet(u"|C"_s), sheet(u"|C"_s) });
 
-    QCOMPARE(created, (QStringList{u"SOL_INI\\Tipo0.INI"_s, u"SOL_INI\\Tipo2.INI"_s}));
+    QCOMPARE(created, (QStringList { u"SOL_INI\\Tipo0.INI"_s, u"SOL_INI\\Tipo2.INI"_s }));
     QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo0.INI"_s),
-             QByteArray("[0]\r\nLMDtesto.Name=####\r\n"));
+        QByteArray("[0]\r\nLMDtesto.Name=####\r\n"));
     QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo1.INI"_s), QByteArray("[0]\r\nE0=mine\r\n"));
     QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo2.INI"_s),
-             QByteArray("[0]\r\nLMDtesto.Name=####\r\n"));
+        QByteArray("[0]\r\nLMDtesto.Name=####\r\n"));
 }
 
 void TestScheme::saveWithoutBlankExerciseFile()
 {
     writeGlobal(QByteArray());
     IniFile global(m_installation->path(Global));
-    QVERIFY(saveSchemes(global, *m_folders, {sheet(u"|C"_s)}).isEmpty());
+    QVERIFY(saveSchemes(global, *m_folders, { sheet(u"|C"_s) }).isEmpty());
     QVERIFY(!QFile::exists(m_installation->path(u"SOL_INI/Tipo0.INI"_s)));
     QCOMPARE(globalSettings::readSheetList(IniFile(m_installation->path(Global))).size(), 1);
 }
@@ -286,11 +285,11 @@ void TestScheme::saveRemovesSheetsPastTheHundredth()
         many += QStringLiteral("SHEET_%1=|C\r\nMAX%1=1\r\n").arg(s).toLatin1();
     writeGlobal(many);
     IniFile global(m_installation->path(Global));
-    saveSchemes(global, *m_folders, {sheet(u"|F"_s)});
+    saveSchemes(global, *m_folders, { sheet(u"|F"_s) });
 
     const IniFile written(m_installation->path(Global));
     QCOMPARE(keysOf(written.sectionLines(commonArea())),
-             (QStringList{u"SHEET_0"_s, u"INI_FILE0"_s, u"MAX0"_s}));
+        (QStringList { u"SHEET_0"_s, u"INI_FILE0"_s, u"MAX0"_s }));
 }
 
 void TestScheme::failedCopyLeavesCatalogueUnchanged()
@@ -301,8 +300,8 @@ void TestScheme::failedCopyLeavesCatalogueUnchanged()
     const QByteArray before = "[COMMONAREA]\r\nSHEET_0=|C\r\nINI_FILE0=SOL_INI\\Tipo0.INI\r\n";
     m_installation->writeFile(Global, before);
     IniFile global(m_installation->path(Global));
-    QVERIFY_THROWS_EXCEPTION(Error, saveSchemes(global, *m_folders,
-                                                {sheet(u"|F"_s), sheet(u"|E"_s)}));
+    QVERIFY_THROWS_EXCEPTION(
+        Error, saveSchemes(global, *m_folders, { sheet(u"|F"_s), sheet(u"|E"_s) }));
     QCOMPARE(m_installation->readFile(Global), before);
 }
 
