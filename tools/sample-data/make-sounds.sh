@@ -29,7 +29,7 @@ tmpfile() { mktemp --suffix=.wav "$TMP/partXXXXXX"; }
 pluck() {
     local f
     f=$(tmpfile)
-    sox -n "${FORMAT[@]}" "$f" synth "$2" pluck "%${NOTE[$1]}" fade q 0.005 "$2" 0.06 gain "${3:--6}"
+    sox -R -n "${FORMAT[@]}" "$f" synth "$2" pluck "%${NOTE[$1]}" fade q 0.005 "$2" 0.06 gain "${3:--6}"
     echo "$f"
 }
 
@@ -37,7 +37,7 @@ pluck() {
 bell() {
     local f
     f=$(tmpfile)
-    sox -n "${FORMAT[@]}" "$f" synth "$2" sine "%${NOTE[$1]}" sine "%$((NOTE[$1] + 12))" \
+    sox -R -n "${FORMAT[@]}" "$f" synth "$2" sine "%${NOTE[$1]}" sine "%$((NOTE[$1] + 12))" \
         remix 1v0.75,2v0.25 fade q 0.004 "$2" "$2" gain "${3:--6}"
     echo "$f"
 }
@@ -46,7 +46,7 @@ bell() {
 horn() {
     local f
     f=$(tmpfile)
-    sox -n "${FORMAT[@]}" "$f" synth "$2" sawtooth "%${NOTE[$1]}" lowpass 1800 \
+    sox -R -n "${FORMAT[@]}" "$f" synth "$2" sawtooth "%${NOTE[$1]}" lowpass 1800 \
         fade t 0.02 "$2" 0.05 gain -14
     echo "$f"
 }
@@ -54,35 +54,35 @@ horn() {
 silence() {
     local f
     f=$(tmpfile)
-    sox -n "${FORMAT[@]}" "$f" trim 0 "$1"
+    sox -R -n "${FORMAT[@]}" "$f" trim 0 "$1"
     echo "$f"
 }
 
 # Joins parts one after the other and writes the final file.
 join_to() {
     local out=$1; shift
-    sox "$@" "${FORMAT[@]}" "$out" norm -3
+    sox -R "$@" "${FORMAT[@]}" "$out" norm -3
 }
 
 # W1, a right answer: a quick rising arpeggio.
 join_to "$WAV/Bravo.wav" $(pluck C5 0.09) $(pluck E5 0.09) $(pluck G5 0.09) $(pluck C6 0.45)
 
 # W2, a wrong answer: a soft "uh-oh" of two falling notes.
-sox -n "${FORMAT[@]}" "$TMP/oh1.wav" synth 0.18 triangle "%${NOTE[G4]}" fade h 0.02 0.18 0.05 gain -8
-sox -n "${FORMAT[@]}" "$TMP/oh2.wav" synth 0.38 triangle "%${NOTE[E4]}" fade h 0.02 0.38 0.2 gain -8
-sox "$TMP/oh1.wav" "$(silence 0.05)" "$TMP/oh2.wav" "${FORMAT[@]}" "$WAV/Oops.wav" norm -6
+sox -R -n "${FORMAT[@]}" "$TMP/oh1.wav" synth 0.18 triangle "%${NOTE[G4]}" fade h 0.02 0.18 0.05 gain -8
+sox -R -n "${FORMAT[@]}" "$TMP/oh2.wav" synth 0.38 triangle "%${NOTE[E4]}" fade h 0.02 0.38 0.2 gain -8
+sox -R "$TMP/oh1.wav" "$(silence 0.05)" "$TMP/oh2.wav" "${FORMAT[@]}" "$WAV/Oops.wav" norm -6
 
 # W3, moving on to the next step: a short whoosh.
-sox -n "${FORMAT[@]}" "$TMP/noise.wav" synth 0.55 pinknoise band 1800 1200 fade h 0.25 0.55 0.28
-sox -n "${FORMAT[@]}" "$TMP/sweep.wav" synth 0.55 sine 300-1400 fade h 0.25 0.55 0.28 gain -18
-sox -m "$TMP/noise.wav" "$TMP/sweep.wav" "${FORMAT[@]}" "$WAV/Whoosh.wav" norm -6
+sox -R -n "${FORMAT[@]}" "$TMP/noise.wav" synth 0.55 pinknoise band 1800 1200 fade h 0.25 0.55 0.28
+sox -R -n "${FORMAT[@]}" "$TMP/sweep.wav" synth 0.55 sine 300-1400 fade h 0.25 0.55 0.28 gain -18
+sox -R -m "$TMP/noise.wav" "$TMP/sweep.wav" "${FORMAT[@]}" "$WAV/Whoosh.wav" norm -6
 
 # W4, help: a two-note chime.
-sox -m "$(bell A5 1.1)" "|sox $(bell E6 0.9) -p pad 0.18" "${FORMAT[@]}" "$WAV/Aiuto.wav" norm -3
+sox -R -m "$(bell A5 1.1)" "|sox -R $(bell E6 0.9) -p pad 0.18" "${FORMAT[@]}" "$WAV/Aiuto.wav" norm -3
 
 # W5, the exercise is solved: a fanfare over a final chord.
 join_to "$TMP/fanfare.wav" $(horn G4 0.13) $(horn C5 0.13) $(horn E5 0.13) $(horn G5 0.26) $(horn E5 0.13) $(horn G5 0.7)
-sox -m "$TMP/fanfare.wav" "|sox $(bell C6 0.9 -12) -p pad 0.81" "|sox $(bell E6 0.9 -14) -p pad 0.81" \
+sox -R -m "$TMP/fanfare.wav" "|sox -R $(bell C6 0.9 -12) -p pad 0.81" "|sox -R $(bell E6 0.9 -14) -p pad 0.81" \
     "${FORMAT[@]}" "$WAV/Fanfara.wav" norm -3
 
 # W6, leaving the exercise page: a falling arpeggio.
@@ -90,11 +90,11 @@ join_to "$WAV/Uscita.wav" $(pluck C6 0.09) $(pluck G5 0.09) $(pluck E5 0.09) $(p
 
 # W7, the program closes with nothing solved: a jingle and a spoken goodbye.
 espeak-ng -v it -s 140 -p 60 -w "$TMP/voice.wav" "Ciao! Alla prossima!"
-sox "$TMP/voice.wav" "${FORMAT[@]}" "$TMP/voice22.wav"
+sox -R "$TMP/voice.wav" "${FORMAT[@]}" "$TMP/voice22.wav"
 join_to "$WAV/Arrivederci.wav" $(pluck G5 0.1) $(pluck E5 0.1) $(pluck C6 0.3) "$(silence 0.1)" "$TMP/voice22.wav"
 
 # The bell of the closing screen, one ring per solved exercise.
-sox -m "$(bell G6 0.7 -6)" "$(bell C7 0.5 -16)" "${FORMAT[@]}" "$WAV/ding.wav" norm -3
+sox -R -m "$(bell G6 0.7 -6)" "$(bell C7 0.5 -16)" "${FORMAT[@]}" "$WAV/ding.wav" norm -3
 
 # Home page music: a gentle tune of eight bars at 120 beats a minute that
 # loops without a seam (it ends on the tonic and every note dies away in time).
@@ -110,15 +110,15 @@ voice() { # name gain notes...
         beats=${item##*:}
         parts+=("$(pluck "$note" "$(awk -v b="$beats" -v s="$beat" 'BEGIN { print b * s }')" "$gain")")
     done
-    sox "${parts[@]}" "${FORMAT[@]}" "$TMP/$name.wav"
+    sox -R "${parts[@]}" "${FORMAT[@]}" "$TMP/$name.wav"
 }
 # shellcheck disable=SC2086
 voice melody -8 $melody
 # shellcheck disable=SC2086
 voice bass -10 $bass
-sox -n "${FORMAT[@]}" "$TMP/shimmer.wav" synth 16 sine "%${NOTE[C6]}" sine "%${NOTE[G5]}" remix 1,2 \
+sox -R -n "${FORMAT[@]}" "$TMP/shimmer.wav" synth 16 sine "%${NOTE[C6]}" sine "%${NOTE[G5]}" remix 1,2 \
     tremolo 0.25 60 gain -34
-sox -m "$TMP/melody.wav" "$TMP/bass.wav" "$TMP/shimmer.wav" "${FORMAT[@]}" "$WAV/Musica.wav" \
+sox -R -m "$TMP/melody.wav" "$TMP/bass.wav" "$TMP/shimmer.wav" "${FORMAT[@]}" "$WAV/Musica.wav" \
     lowpass 5000 norm -6
 
 for f in "$WAV"/*.wav; do
