@@ -8,7 +8,7 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev
-    qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
+    qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-comic-neue
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xdotool x11-utils poppler-utils
 )
