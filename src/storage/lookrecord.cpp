@@ -244,8 +244,7 @@ RecordLoad LookRecords::load(
     case LookKind::Label:
         return loadLabel(look, file, prefix, section);
     case LookKind::QuestionGroup:
-        loadQuestionGroup(look, file, section, prefix);
-        return RecordLoad { true, QString() };
+        return RecordLoad { loadQuestionGroup(look, file, section, prefix), QString() };
     case LookKind::TextStrip:
         break;
     }
@@ -296,13 +295,13 @@ RecordLoad LookRecords::loadLabel(
     return loadPrefixed(look, PrefixedKind::Label, ini, section, prefix, m_design);
 }
 
-void LookRecords::loadQuestionGroup(
+bool LookRecords::loadQuestionGroup(
     Look &look, const QString &file, const QString &section, const QString &key) const
 {
     const QString path = existingFile(file);
     if (path.isEmpty()) {
         look.answerLines = QStringList { MissingOptions };
-        return;
+        return false;
     }
     const IniFile ini(path, m_decimalSeparator);
     const RecordReader record(ini, section, key);
@@ -316,6 +315,7 @@ void LookRecords::loadQuestionGroup(
     if (!std::isnan(storedSize))
         font.size = m_design.fontSizeFromStoredReal(storedSize);
     look.answerLines = optionLines(ini.readString(section, key, MissingOptions));
+    return true;
 }
 
 void LookRecords::write(

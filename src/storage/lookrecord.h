@@ -48,7 +48,8 @@ public:
     // Missing keys keep the present font; missing options give the single
     // option "?????????". A size that is missing or not a number in the user's
     // notation keeps the present size rather than scaling it a second time.
-    void loadQuestionGroup(
+    // Returns whether the file exists.
+    bool loadQuestionGroup(
         Look &look, const QString &file, const QString &section, const QString &key) const;
 
     // Writes the record of an element by its kind. Throws solvaro::Error when

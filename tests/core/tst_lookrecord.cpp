@@ -102,6 +102,7 @@ private slots:
 
     void questionGroupLoad_data();
     void questionGroupLoad();
+    void questionGroupWithoutFile();
     void questionGroupSizeFollowsDecimalSeparator_data();
     void questionGroupSizeFollowsDecimalSeparator();
     void questionGroupSizeRoundTrip_data();
@@ -481,13 +482,25 @@ void TestLookRecord::questionGroupLoad()
 
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(LookKind::QuestionGroup);
-    records.loadQuestionGroup(look, Records, QStringLiteral("0"), key);
+    QVERIFY(records.loadQuestionGroup(look, Records, QStringLiteral("0"), key));
     QCOMPARE(look.answerLines, options);
     QCOMPARE(look.font.name, font.name);
     QCOMPARE(look.font.charSet, font.charSet);
     QCOMPARE(look.font.color, font.color);
     QCOMPARE(look.font.size, font.size);
     QCOMPARE(look.font.style, font.style);
+}
+
+void TestLookRecord::questionGroupWithoutFile()
+{
+    const LookRecords records(*m_folders, QSize(1680, 1050));
+    Look look = currentLook(LookKind::QuestionGroup);
+    look.tag = 3;
+    const RecordLoad result = records.load(
+        look, QStringLiteral("SOL_INI\\NONE.INI"), QStringLiteral("E1"), QStringLiteral("0"));
+    QVERIFY(!result.found);
+    QCOMPARE(look.answerLines, QStringList { QStringLiteral("?????????") });
+    QCOMPARE(look.font, currentLook(LookKind::QuestionGroup).font);
 }
 
 void TestLookRecord::questionGroupSizeFollowsDecimalSeparator_data()
