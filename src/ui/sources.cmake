@@ -6,5 +6,6 @@ list(APPEND SOLVARO_CORE_SOURCES
 )
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/fillpanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pagehost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/widgetdialogs.cpp
 )
