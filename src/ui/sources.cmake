@@ -1,12 +1,14 @@
 # Files of src/ui
 list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/alignments.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/filefilter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillgeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/keycolor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/linebreaktext.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/animatedpicture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/filenameedit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillpanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pagehost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/widgetdialogs.cpp
