@@ -11,5 +11,6 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/filenameedit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillpanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pagehost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/radiogroup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/widgetdialogs.cpp
 )
