@@ -10,7 +10,17 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/animatedpicture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filenameedit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillpanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/hintwindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lednumber.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/memo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mouseevents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pagehost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/picturebutton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/radiogroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/scrollbox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/speedbutton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tabstrip.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/textlabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/treeview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/widgetdialogs.cpp
 )

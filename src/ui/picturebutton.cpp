@@ -1,0 +1,29 @@
+#include "ui/picturebutton.h"
+
+#include "ui/linebreaktext.h"
+
+namespace solvaro {
+
+PictureButton::PictureButton(QWidget *parent)
+    : QToolButton(parent)
+{
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setAutoRaise(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureButton::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    setText(toLfLineBreaks(caption));
+}
+
+void PictureButton::setPicture(const QPixmap &picture)
+{
+    setIcon(QIcon(picture));
+    if (!picture.isNull())
+        setIconSize(picture.size());
+}
+
+} // namespace solvaro
