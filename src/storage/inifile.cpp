@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <deque>
 #include <vector>
 
 namespace solvaro {
@@ -18,10 +19,42 @@ namespace {
 // The private-profile functions hand out at most this many characters.
 constexpr qsizetype maxReadLength = 2047;
 
+// A key name as the index holds it: a view into the line's text, matched
+// without regard to case and hashed without making a lower-cased copy.
+struct KeyName {
+    QStringView name;
+};
+
+bool operator==(KeyName a, KeyName b)
+{
+    return a.name.compare(b.name, Qt::CaseInsensitive) == 0;
+}
+
+size_t qHash(KeyName key, size_t seed = 0)
+{
+    // Folds case the way the comparison above does, one code point at a time.
+    size_t hash = seed ^ 0xcbf29ce484222325ull;
+    const QStringView name = key.name;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name[i].unicode();
+        if (c >= u'A' && c <= u'Z') {
+            c += u'a' - u'A';
+        } else if (c >= 0x80) {
+            if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), name[++i].unicode());
+            c = QChar::toCaseFolded(c);
+        }
+        hash = (hash ^ c) * 0x100000001b3ull;
+    }
+    return hash;
+}
+
 enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
 
+// A line points into the text read from the file, or into a text written since:
+// reading a large file makes no string per line.
 struct TextLine {
-    QString text;
+    QStringView text;
     LineEnd end = LineEnd::CrLf;
 };
 
@@ -36,7 +69,7 @@ struct Section {
     mutable bool indexed = false;
     mutable bool hasDuplicateKeys = false;
     // Lower-cased key name to the body line of its first occurrence.
-    mutable QHash<QString, qsizetype> keys;
+    mutable QHash<KeyName, qsizetype> keys;
     // Where a new key goes: after the last key line, or first in the body.
     mutable qsizetype insertAt = 0;
 
@@ -45,6 +78,7 @@ struct Section {
         if (indexed)
             return;
         keys.clear();
+        keys.reserve(qsizetype(body.size()));
         hasDuplicateKeys = false;
         insertAt = 0;
         for (qsizetype i = 0; i < qsizetype(body.size()); ++i) {
@@ -54,19 +88,19 @@ struct Section {
             insertAt = i + 1;
             if (line.name.isEmpty())
                 continue;
-            const QString lower = line.name.toString().toLower();
-            if (keys.contains(lower))
+            const KeyName name { line.name };
+            if (keys.contains(name))
                 hasDuplicateKeys = true;
             else
-                keys.insert(lower, i);
+                keys.insert(name, i);
         }
         indexed = true;
     }
 
-    const TextLine *findKey(const QString &lowerKey) const
+    const TextLine *findKey(QStringView key) const
     {
         ensureIndexed();
-        const auto it = keys.constFind(lowerKey);
+        const auto it = keys.constFind(KeyName { key });
         return it == keys.cend() ? nullptr : &body[it.value()];
     }
 };
@@ -120,6 +154,9 @@ struct IniFile::Data {
     bool modified = false;
     std::function<bool()> beforeReplace;
 
+    // The text read from the file and every line written since; lines point into them.
+    QString content;
+    std::deque<QString> writtenTexts;
     // sections[0] holds the lines before the first section header.
     std::vector<Section> sections;
     // Lower-cased section name to the first section of that name.
@@ -133,48 +170,51 @@ struct IniFile::Data {
         return const_cast<Section *>(std::as_const(*this).findSection(lowerSection));
     }
     const TextLine *findKey(const QString &section, const QString &key) const;
-    void noteWritten(const QString &text);
+    // Keeps a written line's text and returns the view to store in its line.
+    QStringView noteWritten(QString text);
     QString serialise() const;
 };
 
 void IniFile::Data::load(const QByteArray &bytes)
 {
-    const IniText decoded = decodeIniText(bytes);
+    IniText decoded = decodeIniText(bytes);
     encoding = decoded.encoding;
     byteOrderMark = decoded.byteOrderMark;
+    content = std::move(decoded.text);
 
     sections.clear();
     sections.emplace_back();
-    const QString &text = decoded.text;
-    const qsizetype size = text.size();
+    const char16_t *text = QStringView(content).utf16();
+    const qsizetype size = content.size();
     qsizetype start = 0;
     while (start < size) {
         qsizetype end = start;
-        while (end < size && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
+        while (end < size && text[end] != u'\r' && text[end] != u'\n')
             ++end;
-        TextLine line { text.sliced(start, end - start), LineEnd::None };
+        TextLine line { QStringView(text + start, end - start), LineEnd::None };
         start = end;
         if (end < size) {
-            if (text.at(end) == QLatin1Char('\n')) {
+            if (text[end] == u'\n')
                 line.end = LineEnd::Lf;
-                start = end + 1;
-            } else if (end + 1 < size && text.at(end + 1) == QLatin1Char('\n')) {
+            else if (end + 1 < size && text[end + 1] == u'\n')
                 line.end = LineEnd::CrLf;
-                start = end + 2;
-            } else {
+            else
                 line.end = LineEnd::Cr;
-                start = end + 1;
-            }
+            start += line.end == LineEnd::CrLf ? 2 : 1;
         }
-        const IniLine parsed = parseIniLine(line.text);
-        if (parsed.kind == IniLineKind::Section) {
+
+        // Only section headers matter now; keys are looked at when their section is used.
+        qsizetype first = 0;
+        while (first < line.text.size() && (line.text[first] == u' ' || line.text[first] == u'\t'))
+            ++first;
+        if (first < line.text.size() && line.text[first] == u'[') {
             Section section;
-            section.name = parsed.name.toString();
+            section.name = parseIniLine(line.text).name.toString();
             section.hasHeader = true;
-            section.header = std::move(line);
+            section.header = line;
             sections.push_back(std::move(section));
         } else {
-            sections.back().body.push_back(std::move(line));
+            sections.back().body.push_back(line);
         }
     }
     rebuildSectionIndex();
@@ -198,20 +238,22 @@ const Section *IniFile::Data::findSection(const QString &lowerSection) const
 
 const TextLine *IniFile::Data::findKey(const QString &section, const QString &key) const
 {
-    const QString lowerKey = lowerName(key);
-    if (lowerKey.isEmpty())
+    const QString keyName = normalisedName(key);
+    if (keyName.isEmpty())
         return nullptr;
     const Section *found = findSection(lowerName(section));
-    return found ? found->findKey(lowerKey) : nullptr;
+    return found ? found->findKey(keyName) : nullptr;
 }
 
-void IniFile::Data::noteWritten(const QString &text)
+QStringView IniFile::Data::noteWritten(QString text)
 {
     modified = true;
     // A character the code page cannot hold moves the whole file to UTF-8
     // rather than losing it.
     if (encoding == IniEncoding::Windows1252 && !canEncodeWindows1252(text))
         encoding = IniEncoding::Utf8;
+    writtenTexts.push_back(std::move(text));
+    return writtenTexts.back();
 }
 
 QString IniFile::Data::serialise() const
@@ -323,7 +365,7 @@ QStringList IniFile::sectionLines(const QString &section) const
         if (line.kind != IniLineKind::Key || line.name.isEmpty())
             continue;
         // Of duplicate keys only the first counts, as for every read.
-        if (found->keys.value(line.name.toString().toLower(), -1) != i)
+        if (found->keys.value(KeyName { line.name }, -1) != i)
             continue;
         lines.append(line.name.toString() + QLatin1Char('=') + cutToReadLength(line.value));
     }
@@ -347,7 +389,6 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     if (keyName.isEmpty())
         return;
     const QString lowerSection = sectionName.toLower();
-    const QString lowerKey = keyName.toLower();
     const QString stored = iniStoredValue(value);
 
     Section *target = d->findSection(lowerSection);
@@ -355,29 +396,26 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         Section added;
         added.name = sectionName;
         added.hasHeader = true;
-        added.header.text = QLatin1Char('[') + sectionName + QLatin1Char(']');
-        d->noteWritten(added.header.text);
+        added.header.text = d->noteWritten(QLatin1Char('[') + sectionName + QLatin1Char(']'));
         d->sections.push_back(std::move(added));
         d->sectionIndex.insert(lowerSection, qsizetype(d->sections.size()) - 1);
         target = &d->sections.back();
     }
     target->ensureIndexed();
-    const auto existing = target->keys.constFind(lowerKey);
+    const auto existing = target->keys.constFind(KeyName { keyName });
     if (existing != target->keys.cend()) {
         TextLine &line = target->body[existing.value()];
         // The key keeps the spelling it has in the file.
         const QString spelling = parseIniLine(line.text).name.toString();
-        line.text = spelling + QLatin1Char('=') + stored;
+        line.text = d->noteWritten(spelling + QLatin1Char('=') + stored);
         line.end = LineEnd::CrLf;
-        d->noteWritten(line.text);
         return;
     }
     // Everything after the last key line is not a key, so no index entry moves.
     const qsizetype position = target->insertAt;
-    TextLine line { keyName + QLatin1Char('=') + stored, LineEnd::CrLf };
-    d->noteWritten(line.text);
-    target->body.insert(target->body.begin() + position, std::move(line));
-    target->keys.insert(lowerKey, position);
+    const TextLine line { d->noteWritten(keyName + QLatin1Char('=') + stored), LineEnd::CrLf };
+    target->body.insert(target->body.begin() + position, line);
+    target->keys.insert(KeyName { line.text.first(keyName.size()) }, position);
     target->insertAt = position + 1;
 }
 
@@ -398,20 +436,21 @@ void IniFile::writeFloat(const QString &section, const QString &key, double valu
 
 void IniFile::deleteKey(const QString &section, const QString &key)
 {
-    const QString lowerKey = lowerName(key);
+    const QString keyName = normalisedName(key);
     Section *target = d->findSection(lowerName(section));
-    if (lowerKey.isEmpty() || !target)
+    if (keyName.isEmpty() || !target)
         return;
     target->ensureIndexed();
-    const auto found = target->keys.constFind(lowerKey);
+    const auto found = target->keys.constFind(KeyName { keyName });
     if (found == target->keys.cend())
         return;
     d->modified = true;
     if (target->hasDuplicateKeys) {
         // A deleted key stays deleted: later lines of the same name go as well.
-        std::erase_if(target->body, [&lowerKey](const TextLine &line) {
+        std::erase_if(target->body, [&keyName](const TextLine &line) {
             const IniLine parsed = parseIniLine(line.text);
-            return parsed.kind == IniLineKind::Key && parsed.name.toString().toLower() == lowerKey;
+            return parsed.kind == IniLineKind::Key
+                && KeyName { parsed.name } == KeyName { keyName };
         });
         target->indexed = false;
         return;
