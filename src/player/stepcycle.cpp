@@ -34,6 +34,11 @@ int StepCycle::stepTop(int step) const
     return m_scheme.stepTops.value(step);
 }
 
+int StepCycle::currentFormulaIndex() const
+{
+    return QualeFormula(m_current, m_scheme.stepKinds);
+}
+
 int StepCycle::exerciseState(int exerciseIndex) const
 {
     return exerciseIndex >= 0 && exerciseIndex < maxExercises ? m_exerciseStates[exerciseIndex] : 0;

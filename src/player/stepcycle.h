@@ -79,6 +79,8 @@ public:
     QChar kindOf(int step) const;
     int stepTop(int step) const;
     int currentStep() const { return m_current; }
+    // The formula index of the current step, for the operator menu.
+    int currentFormulaIndex() const;
     void setCurrentStep(int step) { m_current = step; }
     int exerciseIndex() const { return m_exercise; }
     int exerciseState(int exerciseIndex) const;

@@ -367,8 +367,14 @@ void TestStepCycle::roadThroughAnExercise()
     QVERIFY(f.player.formulas().row(0).panelVisible);
     QVERIFY(!f.player.formulas().row(1).panelVisible);
 
-    // Step 1: the operands turned round and a wrong result, then the right one.
-    f.type(0, {u"7"_s, u"+"_s, u"12"_s, u"="_s, u"20"_s});
+    // Step 1: the operator from the menu, the operands turned round and a
+    // wrong result, then the right one.
+    QCOMPARE(f.steps().currentFormulaIndex(), 0);
+    QVERIFY(f.player.formulas().OperandoClick(2, f.steps().kindOf(1), false));
+    QVERIFY(f.player.formulas().N1Click(0, f.steps().currentFormulaIndex()));
+    f.type(0, {u"7"_s});
+    f.player.formulas().row(0).field(3)->text = u"12"_s;
+    f.player.formulas().row(0).field(5)->text = u"20"_s;
     f.steps().B1Click(1);
     QCOMPARE(f.steps().errorsText(), u"ERRORS 2"_s);
     QVERIFY(f.view.contains(u"hint Controlla il risultato"_s));
@@ -380,6 +386,8 @@ void TestStepCycle::roadThroughAnExercise()
     QCOMPARE(f.steps().currentStep(), 2);
     QVERIFY(f.player.formulas().row(1).panelVisible);
     QVERIFY(f.player.formulas().row(1).field(1)->enabled);
+    QCOMPARE(f.steps().currentFormulaIndex(), 1);
+    QVERIFY(!f.player.formulas().OperandoClick(3, f.steps().kindOf(2), false));
 
     // Step 2: the unit typed in capitals is still right; the exercise ends.
     f.type(1, {u"3"_s, u"KM"_s, u"="_s, u"3000"_s, u"m"_s});
