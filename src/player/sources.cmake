@@ -13,7 +13,10 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/formulasteps.cpp
     ${CMAKE_CURRENT_LIST_DIR}/keyfilters.cpp
     ${CMAKE_CURRENT_LIST_DIR}/playerlogic.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/progressfile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/progressstate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/questiongroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reportcontent.cpp
     ${CMAKE_CURRENT_LIST_DIR}/stepcycle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/storedlines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/validation.cpp
