@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
+#include <unistd.h>
 
 using namespace solvaro;
 
@@ -73,7 +75,10 @@ private slots:
     void unicodeFilesStayUnicode();
     void nothingWrittenWithoutChanges();
 
+    void randomEditsMatchModel();
+
     void missingFolderFailsToWrite();
+    void readOnlyFolderFailsToWrite();
     void interruptedWriteKeepsOldFile();
     void unreadableFileIsNeverOverwritten();
     void writeKeepsPermissions();
@@ -120,6 +125,13 @@ void TestIniFile::readString_data()
     QTest::newRow("inner blanks kept") << QByteArray("[s]\r\nk=a  b\r\n") << "s"
                                        << "k"
                                        << "a  b";
+    QTest::newRow("accented key in other case") << QByteArray("[s]\r\nCitt\xC3\xA0=1\r\n") << "s"
+                                                << "CITTÀ"
+                                                << "1";
+    QTest::newRow("accented section in other case")
+        << QByteArray("[\xC3\x89lise]\r\nk=1\r\n") << "éLISE"
+        << "k"
+        << "1";
     QTest::newRow("blank inside key name") << QByteArray("[s]\r\nmy key=v\r\n") << "s"
                                            << "my key"
                                            << "v";
@@ -481,6 +493,10 @@ void TestIniFile::writeLayout_data()
     QTest::newRow("delete removes duplicates")
         << QByteArray("[a]\r\nx=1\r\ny=2\r\nX=3\r\n") << edits({ "d/a/x", "w/a/w/4" })
         << QByteArray("[a]\r\ny=2\r\nw=4\r\n");
+    QTest::newRow("rewrite twice, then delete and add")
+        << QByteArray("[a]\r\nx=1\r\ny=2\r\n")
+        << edits({ "w/a/X/3", "w/a/x/4", "d/a/x", "w/a/z/5" })
+        << QByteArray("[a]\r\ny=2\r\nz=5\r\n");
     QTest::newRow("delete missing key changes nothing")
         << QByteArray("[a]\nx=1\n") << edits({ "d/a/q", "d/q/x" }) << QByteArray("[a]\nx=1\n");
     QTest::newRow("erase section") << QByteArray("[a]\r\nx=1\r\n;c\r\n[b]\r\ny=2\r\n")
@@ -681,6 +697,58 @@ void TestIniFile::nothingWrittenWithoutChanges()
     QVERIFY(QFile::exists(installation.path(fileName)));
 }
 
+void TestIniFile::randomEditsMatchModel()
+{
+    // Many edits in one object, checked against a plain map after every step and
+    // after reading the file back: the index must never lose track of a line.
+    const QStringList sections { QStringLiteral("Alpha"), QStringLiteral("beta"),
+        QStringLiteral("0"), QStringLiteral("COMMONAREA") };
+    const QStringList values { QStringLiteral("v"), QStringLiteral(" padded "),
+        QStringLiteral("'q'"), QString(), QStringLiteral("a|b") };
+    QMap<QString, QMap<QString, QString>> model;
+    QRandomGenerator random(20240601);
+    TestInstallation installation;
+    installation.writeFile(fileName, "; top\r\n[alpha]\r\nk1=x\r\n\r\n;end of alpha\r\n[BETA]\r\n");
+    model[QStringLiteral("alpha")][QStringLiteral("k1")] = QStringLiteral("x");
+    model[QStringLiteral("beta")];
+    auto check = [&](const IniFile &ini) {
+        for (const QString &section : sections) {
+            const QString lowerSection = section.toLower();
+            QCOMPARE(ini.sectionExists(section.toUpper()), model.contains(lowerSection));
+            for (int k = 0; k < 8; ++k) {
+                const QString key = QStringLiteral("K%1").arg(k);
+                const auto stored = model.value(lowerSection);
+                const QString expected = stored.value(key.toLower(), missing);
+                QCOMPARE(ini.readString(section, key, missing), expected);
+            }
+        }
+    };
+    for (int round = 0; round < 5; ++round) {
+        IniFile ini(installation.path(fileName));
+        for (int step = 0; step < 200; ++step) {
+            const QString section = sections.at(random.bounded(sections.size()));
+            const QString key = QStringLiteral("k%1").arg(random.bounded(8));
+            const int action = random.bounded(10);
+            if (action < 7) {
+                const QString value = values.at(random.bounded(values.size()));
+                ini.writeString(random.bounded(2) ? section.toUpper() : section, key, value);
+                model[section.toLower()][key] = value;
+            } else if (action < 9) {
+                ini.deleteKey(section, key.toUpper());
+                if (model.contains(section.toLower()))
+                    model[section.toLower()].remove(key);
+            } else {
+                ini.eraseSection(section.toLower());
+                model.remove(section.toLower());
+            }
+            check(ini);
+        }
+        ini.updateFile();
+        check(IniFile(installation.path(fileName)));
+    }
+    QVERIFY(installation.readFile(fileName).startsWith("; top\r\n"));
+}
+
 void TestIniFile::missingFolderFailsToWrite()
 {
     TestInstallation installation;
@@ -694,6 +762,22 @@ void TestIniFile::missingFolderFailsToWrite()
         QCOMPARE(error.message(), QStringLiteral("Unable to write to ") + path);
     }
     QVERIFY(!QFileInfo::exists(installation.path(QStringLiteral("NO_SUCH_FOLDER"))));
+}
+
+void TestIniFile::readOnlyFolderFailsToWrite()
+{
+    if (geteuid() == 0)
+        QSKIP("folder permissions do not hold for the administrator");
+    TestInstallation installation;
+    const QByteArray old = "[s]\r\nk=old\r\n";
+    installation.writeFile(fileName, old);
+    const QString folder = installation.path(QStringLiteral("SOL_INI"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    IniFile ini(installation.path(fileName));
+    ini.writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"));
+    QVERIFY_THROWS_EXCEPTION(Error, ini.updateFile());
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(installation.readFile(fileName), old);
 }
 
 void TestIniFile::interruptedWriteKeepsOldFile()
