@@ -8,10 +8,12 @@ list(APPEND SOLVARO_CORE_SOURCES
 )
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/animatedpicture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/elementtag.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filenameedit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillpanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hintwindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lednumber.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lookwidgets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/memo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mouseevents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pagehost.cpp
