@@ -25,4 +25,8 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/textlabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treeview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/widgetdialogs.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report/reportengine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report/reportpreview.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report/reporttemplate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report/resultreport.cpp
 )
