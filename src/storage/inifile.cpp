@@ -68,7 +68,7 @@ struct Section {
     // touch a few sections of a large file.
     mutable bool indexed = false;
     mutable bool hasDuplicateKeys = false;
-    // Lower-cased key name to the body line of its first occurrence.
+    // Key name, in any case, to the body line of its first occurrence.
     mutable QHash<KeyName, qsizetype> keys;
     // Where a new key goes: after the last key line, or first in the body.
     mutable qsizetype insertAt = 0;
