@@ -5,7 +5,6 @@
 #include "storage/inifile.h"
 
 #include <QFileInfo>
-
 #include <algorithm>
 
 namespace solvaro {
@@ -69,7 +68,7 @@ QString cutToFileNameLength(const QString &name)
 }
 
 ExerciseProgress readOver(const IniFile &file, const QString &key, const QString &stepKinds,
-                          const ExerciseProgress &fresh, int currentStep)
+    const ExerciseProgress &fresh, int currentStep)
 {
     const int stepCount = int(stepKinds.size());
     ExerciseProgress progress = fresh;
@@ -156,7 +155,8 @@ QString exerciseKey(int sheet, int exercise)
 
 QString resumeQuestion(int exercise)
 {
-    return QStringLiteral("Vuoi riprendere la copia salvata dell'eserizio num.%1.").arg(exercise + 1)
+    return QStringLiteral("Vuoi riprendere la copia salvata dell'eserizio num.%1.")
+               .arg(exercise + 1)
         + QStringLiteral(" ?");
 }
 
@@ -201,7 +201,7 @@ bool saveLeftExercise(const QString &file, const ExerciseProgress &progress, boo
 }
 
 Resume readSavedExercise(const IniFile &file, const QString &key, const QString &stepKinds,
-                         const ExerciseProgress &fresh)
+    const ExerciseProgress &fresh)
 {
     const int m0 = file.readInteger(key, QStringLiteral("M0"), -1);
     const int m1 = file.readInteger(key, QStringLiteral("M1"), -1);
@@ -227,7 +227,7 @@ Resume readSavedExercise(const IniFile &file, const QString &key, const QString 
 }
 
 Resume LOADTEMP(const QString &file, int sheet, int exercise, const QString &stepKinds,
-                Dialogs &dialogs, const std::function<ExerciseProgress()> &prepareExercise)
+    Dialogs &dialogs, const std::function<ExerciseProgress()> &prepareExercise)
 {
     if (!QFileInfo(file).isFile())
         return {};
@@ -237,7 +237,8 @@ Resume LOADTEMP(const QString &file, int sheet, int exercise, const QString &ste
         return {};
     const int savedSheet = ini.readInteger(key, QStringLiteral("M1"), -1);
     const int savedExercise = ini.readInteger(key, QStringLiteral("M2"), -1);
-    if ((savedSheet != -1 && savedSheet != sheet) || (savedExercise != -1 && savedExercise != exercise))
+    if ((savedSheet != -1 && savedSheet != sheet)
+        || (savedExercise != -1 && savedExercise != exercise))
         return {};
     if (!dialogs.askYesNo(resumeQuestion(exercise)))
         return {};

@@ -4,7 +4,6 @@
 #include "player/progressstate.h"
 
 #include <QString>
-
 #include <functional>
 
 namespace solvaro {
@@ -56,8 +55,7 @@ enum class ResumeOutcome {
     Restored,
 };
 
-struct Resume
-{
+struct Resume {
     ResumeOutcome outcome = ResumeOutcome::NotResumed;
     // What the player shows after the resume: the fresh state, or the
     // restored one (tabs to select, step, errors, labels and field texts).
@@ -74,21 +72,21 @@ struct Resume
 // A section whose "M1" and "M2" name another sheet or exercise (two keys can
 // read the same: sheet 1 exercise 12 and sheet 11 exercise 2) is not offered.
 Resume LOADTEMP(const QString &file, int sheet, int exercise, const QString &stepKinds,
-                Dialogs &dialogs, const std::function<ExerciseProgress()> &prepareExercise);
+    Dialogs &dialogs, const std::function<ExerciseProgress()> &prepareExercise);
 
 // LOADTEMP after the question: the section `key` read over the fresh state.
 // A current step outside 0 ... step count is taken as the nearest of them.
 Resume readSavedExercise(const IniFile &file, const QString &key, const QString &stepKinds,
-                         const ExerciseProgress &fresh);
+    const ExerciseProgress &fresh);
 
 // The filter of the progress file dialogs, in Qt's form.
 QString progressFileFilter();
 // LMDsalvaClick's and LMDcaricaClick's dialogs, opening in the user's documents
 // folder: the chosen file, or an empty string when the user cancelled or there
 // is no documents folder (its message is shown and no dialog opens).
-QString chooseProgressFileToSave(Dialogs &dialogs,
-                                 const DocumentsFolderLookup &lookup = systemDocumentsFolder);
-QString chooseProgressFileToLoad(Dialogs &dialogs,
-                                 const DocumentsFolderLookup &lookup = systemDocumentsFolder);
+QString chooseProgressFileToSave(
+    Dialogs &dialogs, const DocumentsFolderLookup &lookup = systemDocumentsFolder);
+QString chooseProgressFileToLoad(
+    Dialogs &dialogs, const DocumentsFolderLookup &lookup = systemDocumentsFolder);
 
 } // namespace solvaro

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QVector>
-
 #include <optional>
 
 namespace solvaro {
@@ -14,8 +13,7 @@ class StepCycle;
 // One entry field of a formula row as a progress file and the report see it:
 // its 1-based place in the row, what it holds, and whether it is an operator
 // or equals field (sign flag).
-struct SavedField
-{
+struct SavedField {
     int position = 0;
     QString text;
     bool signFlag = false;
@@ -26,8 +24,7 @@ struct SavedField
 // The exercise on screen as far as a progress file keeps it, in the player's
 // terms. The player copies its widgets into it to save or print, and shows
 // what a resume hands back. Each member names the key it is saved under.
-struct ExerciseProgress
-{
+struct ExerciseProgress {
     // "M1" and "M2": the sheet and exercise the state belongs to, 0-based.
     int sheet = 0;
     int exercise = 0;

@@ -1,7 +1,6 @@
 #include "player/reportcontent.h"
 
 #include <QHash>
-
 #include <algorithm>
 
 namespace solvaro {
@@ -43,8 +42,7 @@ QString textAt(const QVector<SavedField> &fields, int position)
 }
 
 // Remembers what the program made visible, for reportRows.
-class RecordedObjects final : public ReportObjects
-{
+class RecordedObjects final : public ReportObjects {
 public:
     bool hasObject(const QString &) const override { return true; }
     void setText(const QString &, const QString &) override { }
@@ -165,8 +163,8 @@ std::optional<QString> ResultReportFiller::sectionValue(const QString &name)
     m_objects.setFrameColor(reportObject::answerCell, reportSilver);
     m_objects.setFillColor(reportObject::answerCell, reportSilver);
     setFrames({ reportObject::smileyCell, reportObject::errorsCell, reportObject::red,
-                reportObject::yellow, reportObject::green },
-              reportWhite);
+                  reportObject::yellow, reportObject::green },
+        reportWhite);
     return m_input.sectionCaptions.value(m_sectionCounter - 1);
 }
 
@@ -195,7 +193,8 @@ std::optional<QString> ResultReportFiller::stepValue(const QString &name)
 
 QString ResultReportFiller::stepAnswer(int step)
 {
-    const QChar kind = step >= 0 && step < m_input.stepKinds.size() ? m_input.stepKinds[step] : QChar();
+    const QChar kind
+        = step >= 0 && step < m_input.stepKinds.size() ? m_input.stepKinds[step] : QChar();
     if (kind == QLatin1Char('C')) {
         const auto &labels = m_input.progress.answerLabels;
         const std::optional<QString> label
@@ -221,7 +220,7 @@ QString ResultReportFiller::formulaAnswer(QChar kind)
     }
     QVector<SavedField> ordered = fields;
     std::sort(ordered.begin(), ordered.end(),
-              [](const SavedField &a, const SavedField &b) { return a.position < b.position; });
+        [](const SavedField &a, const SavedField &b) { return a.position < b.position; });
     QString answer;
     for (const SavedField &field : std::as_const(ordered))
         answer += field.signFlag ? printedOperator(field.text) : field.text;
@@ -230,9 +229,9 @@ QString ResultReportFiller::formulaAnswer(QChar kind)
 
 void ResultReportFiller::showStepSmiley()
 {
-    setFrames({ reportObject::smileyCell, reportObject::red, reportObject::yellow,
-                reportObject::green },
-              reportBlack);
+    setFrames(
+        { reportObject::smileyCell, reportObject::red, reportObject::yellow, reportObject::green },
+        reportBlack);
     hideSmileys();
     const int currentStep = m_input.progress.currentStep;
     const int stepCount = int(m_input.stepKinds.size());
@@ -269,14 +268,15 @@ QList<ReportRow> reportRows(const ReportInput &input)
     QList<ReportRow> rows;
     for (int row = 0; row < count; ++row) {
         int unused = 0;
-        filler.frReport1DataSetWork(row == 0 ? DataSetOperation::First : DataSetOperation::Next,
-                                    unused);
+        filler.frReport1DataSetWork(
+            row == 0 ? DataSetOperation::First : DataSetOperation::Next, unused);
         ReportRow printed;
         printed.section = kinds.at(row) == QLatin1Char('|');
         printed.answer = filler.frReport1GetValue(reportVariable::answer);
         printed.errors = filler.frReport1GetValue(reportVariable::errors);
         filler.frReport1GetValue(reportVariable::smiley);
-        for (const QString &smiley : { reportObject::green, reportObject::yellow, reportObject::red }) {
+        for (const QString &smiley :
+            { reportObject::green, reportObject::yellow, reportObject::red }) {
             if (objects.isVisible(smiley))
                 printed.smiley = smiley;
         }

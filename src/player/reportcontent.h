@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-
 #include <optional>
 
 namespace solvaro {
@@ -49,8 +48,7 @@ inline constexpr qint32 reportWhite = 16777215;
 inline constexpr qint32 reportBlack = 0;
 
 // What the report is made from: the exercise's state and what the screen shows.
-struct ReportInput
-{
+struct ReportInput {
     ExerciseProgress progress;
     // "SHEET_<n>" as read: '|' opens a section, other characters are steps.
     QString rawScheme;
@@ -71,8 +69,7 @@ struct ReportInput
 
 // What the program changes in the template; the report engine implements it.
 // Names the template lacks are ignored.
-class ReportObjects
-{
+class ReportObjects {
 public:
     virtual ~ReportObjects() = default;
 
@@ -104,8 +101,7 @@ QString reportRowsOf(const QString &rawScheme);
 
 // STAMPA's part that needs no engine: fills the named texts and badges, then
 // answers the engine's callbacks while it builds the report.
-class ResultReportFiller
-{
+class ResultReportFiller {
 public:
     ResultReportFiller(const ReportInput &input, ReportObjects &objects);
 
@@ -142,8 +138,7 @@ private:
 
 // One printed row, as a template that asks DOMAN, ERR and SMILE in this order
 // shows it.
-struct ReportRow
-{
+struct ReportRow {
     bool section = false;
     QString answer;
     QString errors;

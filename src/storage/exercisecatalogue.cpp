@@ -24,8 +24,7 @@ Error writeFailure(const QString &path)
 
 // One line of a file with the break that ended it, so that a line pass can
 // write back exactly what it did not change.
-struct FileLine
-{
+struct FileLine {
     QString text;
     QString end;
 };
@@ -164,7 +163,8 @@ QString ExerciseCatalogue::deleteQuestion(int current)
     return QStringLiteral("you're deleting the exercise number [%1]. Confirm ? ").arg(current + 1);
 }
 
-std::optional<int> ExerciseCatalogue::deleteCurrent(int current, int tabCount, Dialogs &dialogs) const
+std::optional<int> ExerciseCatalogue::deleteCurrent(
+    int current, int tabCount, Dialogs &dialogs) const
 {
     if (tabCount <= 1 || current < 0 || current >= tabCount)
         return std::nullopt;

@@ -77,8 +77,8 @@ int TestExerciseCatalogue::exerciseCount() const
 
 void TestExerciseCatalogue::writeCount(int count) const
 {
-    m_installation->writeFile(Global,
-        "[COMMONAREA]\r\nMAX0=9\r\nMAX1=" + QByteArray::number(count) + "\r\nMAX2=4\r\n");
+    m_installation->writeFile(
+        Global, "[COMMONAREA]\r\nMAX0=9\r\nMAX1=" + QByteArray::number(count) + "\r\nMAX2=4\r\n");
 }
 
 void TestExerciseCatalogue::copyAppendsTheCurrentExercise()
@@ -92,7 +92,7 @@ void TestExerciseCatalogue::copyAppendsTheCurrentExercise()
     const IniFile exercises(m_installation->path(Exercises));
     QCOMPARE(exercises.readString(u"5"_s, u"was"_s, QString()), u"2"_s);
     QCOMPARE(exercises.sectionNames(),
-             QStringList({ u"COMMONAREA"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s }));
+        QStringList({ u"COMMONAREA"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s }));
     // The other sheets' counts stay.
     const IniFile global(m_installation->path(Global));
     QCOMPARE(global.readInteger(u"COMMONAREA"_s, u"MAX0"_s, 0), 9);
@@ -106,12 +106,12 @@ void TestExerciseCatalogue::copiedValues_data()
     QTest::addColumn<QString>("value");
 
     QTest::newRow("value with further '='") << QByteArray("R0=12+7=19") << u"R0"_s << u"12+7=19"_s;
-    QTest::newRow("formula with spaces") << QByteArray("R1= 3 km = 3000 m ") << u"R1"_s
-                                         << u"3 km = 3000 m"_s;
-    QTest::newRow("quoted blanks") << QByteArray("LMDtesto.Caption=\"  x  \"") << u"LMDtesto.Caption"_s
-                                   << u"  x  "_s;
-    QTest::newRow("line breaks as bars") << QByteArray("MSG_HLP=uno|due") << u"MSG_HLP"_s
-                                         << u"uno|due"_s;
+    QTest::newRow("formula with spaces")
+        << QByteArray("R1= 3 km = 3000 m ") << u"R1"_s << u"3 km = 3000 m"_s;
+    QTest::newRow("quoted blanks")
+        << QByteArray("LMDtesto.Caption=\"  x  \"") << u"LMDtesto.Caption"_s << u"  x  "_s;
+    QTest::newRow("line breaks as bars")
+        << QByteArray("MSG_HLP=uno|due") << u"MSG_HLP"_s << u"uno|due"_s;
     QTest::newRow("empty value") << QByteArray("E2=") << u"E2"_s << QString();
     QTest::newRow("accented, code page") << QByteArray("E0=citt\xe0") << u"E0"_s << u"città"_s;
 }
@@ -168,15 +168,15 @@ void TestExerciseCatalogue::deleteRenumbers_data()
     QTest::newRow("first of three")
         << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1\r\n[2]\r\nwas=2\r\n") << 0 << 3
         << QByteArray("[0]\r\nwas=1\r\n[1]\r\nwas=2\r\n");
-    QTest::newRow("last of three")
-        << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1\r\n[2]\r\nwas=2\r\n") << 2 << 3
-        << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1\r\n");
+    QTest::newRow("last of three") << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1\r\n[2]\r\nwas=2\r\n")
+                                   << 2 << 3 << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1\r\n");
     QTest::newRow("sections out of order")
         << QByteArray("[3]\r\nwas=3\r\n[0]\r\nwas=0\r\n[2]\r\nwas=2\r\n[1]\r\nwas=1\r\n") << 1 << 4
         << QByteArray("[2]\r\nwas=3\r\n[0]\r\nwas=0\r\n[1]\r\nwas=2\r\n");
     QTest::newRow("common area and comments stay")
-        << QByteArray("; sheet 2\r\n[COMMONAREA]\r\nGIF1=x.gif\r\n[0]\r\nwas=0\r\n\r\n[1]\r\nwas=1\r\n"
-                      "; end of 1\r\n[2]\r\nwas=2\r\n")
+        << QByteArray(
+               "; sheet 2\r\n[COMMONAREA]\r\nGIF1=x.gif\r\n[0]\r\nwas=0\r\n\r\n[1]\r\nwas=1\r\n"
+               "; end of 1\r\n[2]\r\nwas=2\r\n")
         << 0 << 3
         << QByteArray("; sheet 2\r\n[COMMONAREA]\r\nGIF1=x.gif\r\n[0]\r\nwas=1\r\n; end of 1\r\n"
                       "[1]\r\nwas=2\r\n");
@@ -199,8 +199,8 @@ void TestExerciseCatalogue::deleteRenumbers_data()
         << QByteArray("[0]\r\nwas=0\r\n[ 1 ]\r\nwas=1\r\n[2]\r\nwas=2\r\n") << 1 << 3
         << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=2\r\n");
     QTest::newRow("every section of the deleted name")
-        << QByteArray("[1]\r\nwas=1\r\n[0]\r\nwas=0\r\n[1]\r\nagain=1\r\n[2]\r\nwas=2\r\n") << 1 << 3
-        << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=2\r\n");
+        << QByteArray("[1]\r\nwas=1\r\n[0]\r\nwas=0\r\n[1]\r\nagain=1\r\n[2]\r\nwas=2\r\n") << 1
+        << 3 << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=2\r\n");
     QTest::newRow("a duplicate header moves once")
         << QByteArray("[0]\r\n[1]\r\n[2]\r\nwas=2\r\n[2]\r\nagain=2\r\n") << 1 << 3
         << QByteArray("[0]\r\n[1]\r\nwas=2\r\n[2]\r\nagain=2\r\n");
@@ -230,16 +230,21 @@ void TestExerciseCatalogue::deleteKeepsEveryOtherByte_data()
                                      << QByteArray("[0]\nwas=1\n[1]\nwas=2\n");
     QTest::newRow("mixed breaks") << QByteArray("[0]\rwas=0\r\n[1]\nwas=1\r[2]\r\nwas=2\n")
                                   << QByteArray("[0]\nwas=1\r[1]\r\nwas=2\n");
-    QTest::newRow("no break at the end") << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1")
-                                         << QByteArray("[0]\r\nwas=1");
+    QTest::newRow("no break at the end")
+        << QByteArray("[0]\r\nwas=0\r\n[1]\r\nwas=1") << QByteArray("[0]\r\nwas=1");
     QTest::newRow("code page") << QByteArray("[0]\r\nE0=citt\xe0\r\n[1]\r\nE0=caff\xe8 \x80\r\n")
                                << QByteArray("[0]\r\nE0=caff\xe8 \x80\r\n");
     QTest::newRow("UTF-8 with mark")
         << QByteArray("\xef\xbb\xbf[0]\r\nE0=x\r\n[1]\r\nE0=citt\xc3\xa0\r\n")
         << QByteArray("\xef\xbb\xbf[0]\r\nE0=citt\xc3\xa0\r\n");
-    QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\x00" "0\x00]\x00\r\x00\n\x00[\x00" "1\x00]\x00"
-                                          "\r\x00\n\x00", 22)
-                            << QByteArray("\xff\xfe[\x00" "0\x00]\x00\r\x00\n\x00", 12);
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\x00"
+                                          "0\x00]\x00\r\x00\n\x00[\x00"
+                                          "1\x00]\x00"
+                                          "\r\x00\n\x00",
+        22)
+                            << QByteArray("\xff\xfe[\x00"
+                                          "0\x00]\x00\r\x00\n\x00",
+                                   12);
 }
 
 void TestExerciseCatalogue::deleteKeepsEveryOtherByte()

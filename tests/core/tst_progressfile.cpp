@@ -30,8 +30,7 @@ ExerciseProgress freshState()
     fresh.stepErrors = { 0, 0, 0, 0 };
     fresh.answerLabels = QVector<std::optional<QString>>(3);
     fresh.formulaFields = { { { 1, QString(), false }, { 2, QString(), true },
-                              { 3, QString(), false }, { 4, u"="_s, true },
-                              { 5, QString(), false } } };
+        { 3, QString(), false }, { 4, u"="_s, true }, { 5, QString(), false } } };
     return fresh;
 }
 
@@ -104,7 +103,7 @@ private slots:
 private:
     QString progressPath(const QString &pupil = u"anna"_s) const;
     Resume resume(const QString &file, ScriptedDialogs &dialogs, int *prepared = nullptr,
-                  int exercise = 3) const;
+        int exercise = 3) const;
 
     std::unique_ptr<TestInstallation> m_installation;
 };
@@ -120,8 +119,8 @@ QString TestProgressFile::progressPath(const QString &pupil) const
     return DataFolders(m_installation->folder()).resolve(pupilProgressFile(pupil));
 }
 
-Resume TestProgressFile::resume(const QString &file, ScriptedDialogs &dialogs, int *prepared,
-                                int exercise) const
+Resume TestProgressFile::resume(
+    const QString &file, ScriptedDialogs &dialogs, int *prepared, int exercise) const
 {
     return LOADTEMP(file, 0, exercise, Kinds, dialogs, [prepared] {
         if (prepared)
@@ -137,7 +136,8 @@ void TestProgressFile::fileName_data()
 
     QTest::newRow("plain") << u"anna"_s << u"SOL_TMP\\SOLVARO_ANNA.INI"_s;
     QTest::newRow("accented stays as typed") << u"élise"_s << u"SOL_TMP\\SOLVARO_éLISE.INI"_s;
-    QTest::newRow("capitals and blanks") << u"Anna Maria "_s << u"SOL_TMP\\SOLVARO_ANNA MARIA .INI"_s;
+    QTest::newRow("capitals and blanks")
+        << u"Anna Maria "_s << u"SOL_TMP\\SOLVARO_ANNA MARIA .INI"_s;
     QTest::newRow("apostrophe") << u"D'Angelo"_s << u"SOL_TMP\\SOLVARO_D'ANGELO.INI"_s;
     QTest::newRow("one dot") << u"g.rossi"_s << u"SOL_TMP\\SOLVARO_G.ROSSI.INI"_s;
     QTest::newRow("sharp s") << u"strauß"_s << u"SOL_TMP\\SOLVARO_STRAUß.INI"_s;
@@ -179,7 +179,8 @@ void TestProgressFile::dangerousNamesStayInTheTemporaryFolder()
 
     const QString path = progressPath(pupil);
     QVERIFY(!path.isEmpty());
-    QCOMPARE(QFileInfo(path).absolutePath(), QDir(m_installation->path(u"SOL_TMP"_s)).absolutePath());
+    QCOMPARE(
+        QFileInfo(path).absolutePath(), QDir(m_installation->path(u"SOL_TMP"_s)).absolutePath());
 
     ExerciseProgress state = midway();
     SAVETEMP(path, state);
@@ -218,30 +219,30 @@ void TestProgressFile::saveWritesTheDocumentedLayout()
     SAVETEMP(progressPath(), midway());
 
     QCOMPARE(QString::fromUtf8(m_installation->readFile(u"SOL_TMP/SOLVARO_ANNA.INI"_s)),
-             u"[ISTORY]\r\n"
-             "ERRORS_ID_003=3\r\n"
-             "[ID_003]\r\n"
-             "INIFILE=SOL_INI\\Tipo0.INI\r\n"
-             "M0=0\r\n"
-             "M1=0\r\n"
-             "M2=3\r\n"
-             "HLPNUM=0\r\n"
-             "B1.tag=2\r\n"
-             "E1.tag=0\r\n"
-             "E1.itemindex=1\r\n"
-             "E1sp.visible=1\r\n"
-             "TOT_ERRORI=3\r\n"
-             "ERRORE0=1\r\n"
-             "ERRORE1=2\r\n"
-             "ERRORE2=0\r\n"
-             "ERRORE3=0\r\n"
-             "LABEL0=Luca ha 12 biglie\r\n"
-             "LABEL1=Ne regala 5\r\n"
-             "TEDI_01=12\r\n"
-             "TEDI_02=-\r\n"
-             "TEDI_03=\r\n"
-             "TEDI_04==\r\n"
-             "TEDI_05=\r\n"_s);
+        u"[ISTORY]\r\n"
+        "ERRORS_ID_003=3\r\n"
+        "[ID_003]\r\n"
+        "INIFILE=SOL_INI\\Tipo0.INI\r\n"
+        "M0=0\r\n"
+        "M1=0\r\n"
+        "M2=3\r\n"
+        "HLPNUM=0\r\n"
+        "B1.tag=2\r\n"
+        "E1.tag=0\r\n"
+        "E1.itemindex=1\r\n"
+        "E1sp.visible=1\r\n"
+        "TOT_ERRORI=3\r\n"
+        "ERRORE0=1\r\n"
+        "ERRORE1=2\r\n"
+        "ERRORE2=0\r\n"
+        "ERRORE3=0\r\n"
+        "LABEL0=Luca ha 12 biglie\r\n"
+        "LABEL1=Ne regala 5\r\n"
+        "TEDI_01=12\r\n"
+        "TEDI_02=-\r\n"
+        "TEDI_03=\r\n"
+        "TEDI_04==\r\n"
+        "TEDI_05=\r\n"_s);
 }
 
 void TestProgressFile::savingTwiceLeavesOneCleanSection()
@@ -275,8 +276,8 @@ void TestProgressFile::saveKeepsOtherExercises()
 
     const IniFile ini(file);
     QCOMPARE(ini.sectionNames(), QStringList({ u"ISTORY"_s, u"ID_001"_s, u"ID_003"_s }));
-    QCOMPARE(ini.sectionLines(u"ISTORY"_s),
-             QStringList({ u"ERRORS_ID_001=3"_s, u"ERRORS_ID_003=3"_s }));
+    QCOMPARE(
+        ini.sectionLines(u"ISTORY"_s), QStringList({ u"ERRORS_ID_001=3"_s, u"ERRORS_ID_003=3"_s }));
 }
 
 void TestProgressFile::leavingBeforeTheFirstStepWritesNothing_data()
@@ -357,7 +358,7 @@ void TestProgressFile::roundTrip()
 void TestProgressFile::sectionWithoutCurrentStepResumesFresh()
 {
     m_installation->writeFile(u"SOL_TMP/SOLVARO_ANNA.INI"_s,
-                              "[ID_003]\r\nM0=0\r\nM1=0\r\nM2=3\r\nTOT_ERRORI=9\r\nLABEL0=x\r\n");
+        "[ID_003]\r\nM0=0\r\nM1=0\r\nM2=3\r\nTOT_ERRORI=9\r\nLABEL0=x\r\n");
     ScriptedDialogs dialogs;
     dialogs.yesNoAnswers = { true };
 
@@ -385,7 +386,7 @@ void TestProgressFile::currentStepIsKeptWithinTheSteps()
     QFETCH(int, outcome);
     QFETCH(int, currentStep);
     m_installation->writeFile(u"SOL_TMP/SOLVARO_ANNA.INI"_s,
-                              "[ID_003]\r\nM0=0\r\nM1=0\r\nM2=3\r\nB1.tag=" + stored + "\r\n");
+        "[ID_003]\r\nM0=0\r\nM1=0\r\nM2=3\r\nB1.tag=" + stored + "\r\n");
     ScriptedDialogs dialogs;
     dialogs.yesNoAnswers = { true };
 
@@ -437,7 +438,8 @@ void TestProgressFile::nothingToResume_data()
     QTest::newRow("answered no") << saved << 3 << QList<bool> { false } << 1;
     // Sheet 0, exercise 3 and a section of the same key saved from elsewhere.
     QTest::newRow("key of another sheet")
-        << QByteArray("[ID_003]\r\nM0=0\r\nM1=3\r\nM2=0\r\nB1.tag=1\r\n") << 3 << QList<bool> {} << 0;
+        << QByteArray("[ID_003]\r\nM0=0\r\nM1=3\r\nM2=0\r\nB1.tag=1\r\n") << 3 << QList<bool> {}
+        << 0;
 }
 
 void TestProgressFile::nothingToResume()
@@ -463,8 +465,8 @@ void TestProgressFile::nothingToResume()
 void TestProgressFile::labelsOnlyForAnsweredQuestionGroups()
 {
     m_installation->writeFile(u"SOL_TMP/SOLVARO_ANNA.INI"_s,
-                              "[ID_003]\r\nM0=0\r\nM1=0\r\nM2=3\r\nB1.tag=1\r\n"
-                              "LABEL0=NO LABEL\r\nLABEL1=later\r\nLABEL2=formula\r\n");
+        "[ID_003]\r\nM0=0\r\nM1=0\r\nM2=3\r\nB1.tag=1\r\n"
+        "LABEL0=NO LABEL\r\nLABEL1=later\r\nLABEL2=formula\r\n");
     ScriptedDialogs dialogs;
     dialogs.yesNoAnswers = { true };
 

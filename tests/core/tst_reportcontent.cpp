@@ -53,10 +53,12 @@ ReportInput sheetOne(int currentStep, QVector<int> errors, int state = 0)
 }
 
 // Records what the program changes in a template holding the given objects.
-class FakeObjects final : public ReportObjects
-{
+class FakeObjects final : public ReportObjects {
 public:
-    explicit FakeObjects(const QStringList &names) : m_names(names) { }
+    explicit FakeObjects(const QStringList &names)
+        : m_names(names)
+    {
+    }
 
     bool hasObject(const QString &name) const override { return m_names.contains(name); }
     void setText(const QString &name, const QString &text) override { texts[name] = text; }
@@ -105,11 +107,12 @@ void TestReportContent::rows_data()
         input.sectionCaptions = { u"Dati"_s };
         input.progress.stepErrors = { 0, 0, 0, 0 };
         input.progress.answerLabels = QVector<std::optional<QString>>(3);
-        input.progress.formulaFields = { formula({ QString(), QString(), QString(), u"="_s, QString() }) };
+        input.progress.formulaFields
+            = { formula({ QString(), QString(), QString(), u"="_s, QString() }) };
         QTest::newRow("C|CF before any answer")
             << input
-            << QList<ReportRow> { step(QString(), u"0"_s), section(u"Dati"_s), step(QString(), u"0"_s),
-                                  step(u"="_s, u"0"_s) };
+            << QList<ReportRow> { step(QString(), u"0"_s), section(u"Dati"_s),
+                   step(QString(), u"0"_s), step(u"="_s, u"0"_s) };
     }
     {
         ReportInput input;
@@ -117,22 +120,26 @@ void TestReportContent::rows_data()
         input.stepKinds = u"C"_s;
         input.progress.stepErrors = { 0, 0 };
         QTest::newRow("single step before any answer")
-            << input << QList<ReportRow> { section(QString()), step(QString(), u"0"_s, u"VERDE"_s) };
+            << input
+            << QList<ReportRow> { section(QString()), step(QString(), u"0"_s, u"VERDE"_s) };
     }
     QTest::newRow("midway, at the last step")
         << sheetOne(2, { 0, 2, 0, 0 })
-        << QList<ReportRow> { section(u"Leggi il problema"_s), step(u"Luca ha 12 biglie"_s, u"0"_s, u"VERDE"_s),
-                              step(u"Ne regala 5"_s, u"2"_s, u"GIALLO"_s), section(u"Risolvi"_s),
-                              step(u"12-5=7"_s, u"0"_s, u"VERDE"_s) };
+        << QList<ReportRow> { section(u"Leggi il problema"_s),
+               step(u"Luca ha 12 biglie"_s, u"0"_s, u"VERDE"_s),
+               step(u"Ne regala 5"_s, u"2"_s, u"GIALLO"_s), section(u"Risolvi"_s),
+               step(u"12-5=7"_s, u"0"_s, u"VERDE"_s) };
     QTest::newRow("first step answered")
         << sheetOne(1, { 4, 0, 0, 0 })
-        << QList<ReportRow> { section(u"Leggi il problema"_s), step(u"Luca ha 12 biglie"_s, u"4"_s, u"ROSSO"_s),
-                              step(QString(), u"0"_s), section(u"Risolvi"_s), step(u"12-5=7"_s, u"0"_s) };
+        << QList<ReportRow> { section(u"Leggi il problema"_s),
+               step(u"Luca ha 12 biglie"_s, u"4"_s, u"ROSSO"_s), step(QString(), u"0"_s),
+               section(u"Risolvi"_s), step(u"12-5=7"_s, u"0"_s) };
     QTest::newRow("after the solution")
         << sheetOne(3, { 0, 5, 0, 0 }, 4)
-        << QList<ReportRow> { section(u"Leggi il problema"_s), step(u"Luca ha 12 biglie"_s, u"0"_s, u"GIALLO"_s),
-                              step(u"Ne regala 5"_s, u"5"_s, u"GIALLO"_s), section(u"Risolvi"_s),
-                              step(u"12-5=7"_s, u"0"_s, u"GIALLO"_s) };
+        << QList<ReportRow> { section(u"Leggi il problema"_s),
+               step(u"Luca ha 12 biglie"_s, u"0"_s, u"GIALLO"_s),
+               step(u"Ne regala 5"_s, u"5"_s, u"GIALLO"_s), section(u"Risolvi"_s),
+               step(u"12-5=7"_s, u"0"_s, u"GIALLO"_s) };
     {
         ReportInput input;
         input.rawScheme = u"|FF"_s;
@@ -140,11 +147,11 @@ void TestReportContent::rows_data()
         input.progress.stepErrors = { 1, 0, 0 };
         input.progress.currentStep = 2;
         input.progress.formulaFields = { formula({ u"12"_s, u"*"_s, u"3"_s, u"="_s, u"36"_s }),
-                                         formula({ u"36"_s, u"/"_s, u"4"_s, u"="_s, u"9"_s }) };
+            formula({ u"36"_s, u"/"_s, u"4"_s, u"="_s, u"9"_s }) };
         QTest::newRow("operators as pupils write them")
             << input
             << QList<ReportRow> { section(QString()), step(u"12X3=36"_s, u"1"_s, u"GIALLO"_s),
-                                  step(u"36:4=9"_s, u"0"_s, u"VERDE"_s) };
+                   step(u"36:4=9"_s, u"0"_s, u"VERDE"_s) };
     }
     {
         ReportInput input;
@@ -154,9 +161,10 @@ void TestReportContent::rows_data()
         input.progress.currentStep = 1;
         // Places 1 to 5 of "AoB=X" with the first number's box missing.
         input.progress.formulaFields = { { { 5, u"36"_s, false }, { 2, u"*"_s, true },
-                                           { 3, u"3"_s, false }, { 4, u"="_s, true } } };
+            { 3, u"3"_s, false }, { 4, u"="_s, true } } };
         QTest::newRow("missing boxes are skipped")
-            << input << QList<ReportRow> { section(QString()), step(u"X3=36"_s, u"0"_s, u"VERDE"_s) };
+            << input
+            << QList<ReportRow> { section(QString()), step(u"X3=36"_s, u"0"_s, u"VERDE"_s) };
     }
     {
         ReportInput input;
@@ -164,13 +172,12 @@ void TestReportContent::rows_data()
         input.stepKinds = u"EE"_s;
         input.progress.stepErrors = { 0, 0, 0 };
         input.progress.currentStep = 1;
-        input.progress.formulaFields
-            = { formula({ u"3"_s, u"km"_s, u"="_s, u"3000"_s, u"m"_s }),
-                { { 1, u"2 kg = 2000 g"_s, false }, { 2, u"kg"_s, false }, { 3, u"="_s, true } } };
+        input.progress.formulaFields = { formula({ u"3"_s, u"km"_s, u"="_s, u"3000"_s, u"m"_s }),
+            { { 1, u"2 kg = 2000 g"_s, false }, { 2, u"kg"_s, false }, { 3, u"="_s, true } } };
         QTest::newRow("equivalences")
             << input
             << QList<ReportRow> { section(QString()), step(u"3km=3000m"_s, u"0"_s, u"VERDE"_s),
-                                  step(u"2 kg = 2000 g"_s, u"0"_s, u"VERDE"_s) };
+                   step(u"2 kg = 2000 g"_s, u"0"_s, u"VERDE"_s) };
     }
     {
         ReportInput input = sheetOne(0, { 0, 0, 0, 0 });
@@ -179,7 +186,7 @@ void TestReportContent::rows_data()
         QTest::newRow("characters that make no step make no row")
             << input
             << QList<ReportRow> { section(u"Leggi il problema"_s), step(QString(), u"0"_s),
-                                  section(u"Risolvi"_s), step(u"12-5=7"_s, u"0"_s) };
+                   section(u"Risolvi"_s), step(u"12-5=7"_s, u"0"_s) };
     }
     {
         ReportInput input;
@@ -189,8 +196,7 @@ void TestReportContent::rows_data()
         QTest::newRow("more sections than captions, no error table")
             << input
             << QList<ReportRow> { section(u"uno"_s), section(QString()),
-                                  step(QString(), QString(), u"VERDE"_s),
-                                  section(QString()) };
+                   step(QString(), QString(), u"VERDE"_s), section(QString()) };
     }
 }
 

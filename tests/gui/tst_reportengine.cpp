@@ -1,6 +1,9 @@
+#include "support/scripteddialogs.h"
 #include "support/testinstallation.h"
 #include "ui/report/reportengine.h"
+#include "ui/report/reportpreview.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -113,6 +116,8 @@ private slots:
     void paintsFillsFramesAndPictures();
     void pdfExport();
     void printsOnAPrinter();
+    void previewSavesAsPdf_data();
+    void previewSavesAsPdf();
 
 private:
     QString writeTemplate(const QByteArray &content, const QString &name = u"report.frf"_s) const;
@@ -139,11 +144,14 @@ void TestReportEngine::refusedTemplates_data()
 
     const QByteArray page = "[Page P]\n";
     QTest::newRow("missing") << QByteArray() << u"The report template %1 was not found."_s;
-    QTest::newRow("no page") << QByteArray("[Report]\nTitle=x\n") << u"The report template %1 has no page."_s;
+    QTest::newRow("no page") << QByteArray("[Report]\nTitle=x\n")
+                             << u"The report template %1 has no page."_s;
     QTest::newRow("unknown section")
-        << page + "[Txt memo0]\nBand=B\n" << u"The report template %1 has an unknown section [Txt memo0]."_s;
+        << page + "[Txt memo0]\nBand=B\n"
+        << u"The report template %1 has an unknown section [Txt memo0]."_s;
     QTest::newRow("band of no kind")
-        << page + "[Band B]\nKind=Middle\n" << u"The band B of the report template %1 has no known kind."_s;
+        << page + "[Band B]\nKind=Middle\n"
+        << u"The band B of the report template %1 has no known kind."_s;
     QTest::newRow("band on a missing page")
         << page + "[Band B]\nKind=Data\nPage=Q\n"
         << u"The band B of the report template %1 is on a missing page."_s;
@@ -156,8 +164,8 @@ void TestReportEngine::refusedTemplates()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
-    const QString path = content.isEmpty() ? m_installation->path(u"SOL_INI/none.frf"_s)
-                                           : writeTemplate(content);
+    const QString path
+        = content.isEmpty() ? m_installation->path(u"SOL_INI/none.frf"_s) : writeTemplate(content);
     ReportEngine engine;
 
     QVERIFY(!engine.loadFromFile(path));
@@ -201,10 +209,12 @@ void TestReportEngine::bandsFlowOntoNewSheets()
     QCOMPARE(pages[0].size, QSizeF(100, 60));
     QCOMPARE(textsOf(pages[0], u"Heading"_s), QStringList { u"Heading [UNKNOWN]"_s });
     QCOMPARE(textsOf(pages[0], u"Cell"_s), QStringList({ u"row 1 of 1"_s, u"row 2 of 2"_s }));
-    QCOMPARE(rectsOf(pages[0], u"Cell"_s), QList<QRectF>({ QRectF(15, 27, 50, 6), QRectF(15, 37, 50, 6) }));
+    QCOMPARE(rectsOf(pages[0], u"Cell"_s),
+        QList<QRectF>({ QRectF(15, 27, 50, 6), QRectF(15, 37, 50, 6) }));
     QCOMPARE(rectsOf(pages[0], u"Footer"_s), QList<QRectF> { QRectF(5, 50, 90, 5) });
     QCOMPARE(textsOf(pages[1], u"Cell"_s), QStringList({ u"row 3 of 3"_s, u"row 4 of 4"_s }));
-    QCOMPARE(rectsOf(pages[1], u"Cell"_s), QList<QRectF>({ QRectF(15, 7, 50, 6), QRectF(15, 17, 50, 6) }));
+    QCOMPARE(rectsOf(pages[1], u"Cell"_s),
+        QList<QRectF>({ QRectF(15, 7, 50, 6), QRectF(15, 17, 50, 6) }));
     QCOMPARE(rectsOf(pages[1], u"Closing"_s), QList<QRectF> { QRectF(5, 25, 90, 15) });
     QCOMPARE(textsOf(pages[1], u"Footer"_s), QStringList { u"foot"_s });
     QVERIFY(textsOf(pages[1], u"Heading"_s).isEmpty());
@@ -282,7 +292,8 @@ void TestReportEngine::literalTextsAreNotExpanded()
 
     engine.prepareReport();
 
-    QCOMPARE(textsOf(engine.preparedPages().constFirst(), u"Cell"_s), QStringList { u"[ROW] as typed"_s });
+    QCOMPARE(textsOf(engine.preparedPages().constFirst(), u"Cell"_s),
+        QStringList { u"[ROW] as typed"_s });
     QCOMPARE(textsOf(engine.preparedPages().constFirst(), u"Marker"_s), QStringList { u"value"_s });
     QCOMPARE(asked, 1);
 }
@@ -322,9 +333,8 @@ void TestReportEngine::paintsFillsFramesAndPictures()
     dot.fill(QColor(0, 0, 255));
     QVERIFY(dot.save(m_installation->path(u"SOL_IMG/dot.bmp"_s)));
     ReportEngine engine;
-    engine.setPictureResolver([this](const QString &stored) {
-        return m_installation->path(stored);
-    });
+    engine.setPictureResolver(
+        [this](const QString &stored) { return m_installation->path(stored); });
     QVERIFY2(engine.loadFromFile(writeTemplate(R"([Page P]
 Width=100
 Height=50
@@ -359,7 +369,7 @@ Width=5
 Height=5
 File=SOL_IMG\none.bmp
 )")),
-             qPrintable(engine.errorString()));
+        qPrintable(engine.errorString()));
     engine.prepareReport();
     QImage image(1000, 500, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -403,6 +413,40 @@ void TestReportEngine::printsOnAPrinter()
     QVERIFY(m_installation->readFile(u"SOL_TMP/printed.pdf"_s).startsWith("%PDF"));
     QVERIFY(printer.fullPage());
     QCOMPARE(printer.pageLayout().pageSize().size(QPageSize::Millimeter), QSizeF(100, 60));
+}
+
+void TestReportEngine::previewSavesAsPdf_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("saved") << u"SOL_TMP/out.pdf"_s << true << QStringList {};
+    QTest::newRow("cancelled") << QString() << false << QStringList {};
+    QTest::newRow("folder missing")
+        << u"missing/out.pdf"_s << false << QStringList { u"Unable to write to %1"_s };
+}
+
+void TestReportEngine::previewSavesAsPdf()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, written);
+    QFETCH(QStringList, messages);
+    ReportEngine engine;
+    QVERIFY(engine.loadFromFile(writeTemplate(layoutTemplate)));
+    engine.prepareReport();
+    ScriptedDialogs dialogs;
+    const QString file = chosen.isEmpty() ? QString() : m_installation->path(chosen);
+    dialogs.fileAnswers = { file };
+    ReportPreviewDialog preview(dialogs, nullptr, [] { return u"/home/anna/Documents"_s; });
+
+    preview.saveAsPdf(engine);
+
+    QCOMPARE(dialogs.lastFolder, u"/home/anna/Documents"_s);
+    QCOMPARE(QFileInfo::exists(file), written);
+    for (QString &message : messages)
+        message = message.arg(file);
+    QCOMPARE(dialogs.messages, messages);
 }
 
 QTEST_MAIN(TestReportEngine)

@@ -15,8 +15,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Remembers the sheets it was asked to show.
-class RecordingPreview final : public ReportPreview
-{
+class RecordingPreview final : public ReportPreview {
 public:
     void showReport(const ReportEngine &engine) override { shown.append(engine.preparedPages()); }
 
@@ -31,7 +30,8 @@ ReportInput solvedExercise()
     input.sheetLabel = u"SHEET 2"_s;
     input.exerciseLabel = u"EXERCISE 2/6"_s;
     input.errorsLabel = u"ERRORS 3"_s;
-    input.problemText = u"In un negozio ci sono 12 scatole con 3 matite ciascuna. Quante matite ci sono?"_s;
+    input.problemText
+        = u"In un negozio ci sono 12 scatole con 3 matite ciascuna. Quante matite ci sono?"_s;
     input.rawScheme = u"|CC|F"_s;
     input.stepKinds = u"CCF"_s;
     input.sectionCaptions = { u"Leggi il problema"_s, u"Calcola"_s };
@@ -44,9 +44,10 @@ ReportInput solvedExercise()
     progress.currentStep = 3;
     progress.totalErrors = 3;
     progress.stepErrors = { 0, 3, 0, 0 };
-    progress.answerLabels = { u"Le scatole sono 12"_s, u"Ogni scatola ha 3 matite"_s, std::nullopt };
+    progress.answerLabels
+        = { u"Le scatole sono 12"_s, u"Ogni scatola ha 3 matite"_s, std::nullopt };
     progress.formulaFields = { { { 1, u"12"_s, false }, { 2, u"*"_s, true }, { 3, u"3"_s, false },
-                                 { 4, u"="_s, true }, { 5, u"36"_s, false } } };
+        { 4, u"="_s, true }, { 5, u"36"_s, false } } };
     return input;
 }
 
@@ -109,16 +110,15 @@ void TestResultReport::sampleTemplateHasEveryObjectTheProgramChanges()
     ReportEngine engine;
     engine.setPictureResolver([this](const QString &stored) { return m_folders->resolve(stored); });
     QVERIFY2(engine.loadFromFile(m_folders->resolve(ResultReport::templateFile)),
-             qPrintable(engine.errorString()));
+        qPrintable(engine.errorString()));
     for (const QString &name : { reportObject::sheet, reportObject::exercise, reportObject::errors,
-                                 reportObject::problemText, reportObject::pupilName,
-                                 reportObject::errorsCell, reportObject::smileyCell,
-                                 reportObject::answerCell }) {
+             reportObject::problemText, reportObject::pupilName, reportObject::errorsCell,
+             reportObject::smileyCell, reportObject::answerCell }) {
         QVERIFY2(engine.findObject(name), qPrintable(name));
         QCOMPARE(engine.findObject(name)->kind, ReportObject::Kind::Text);
     }
     for (const QString &name : { reportObject::helpBadge, reportObject::tenBadge,
-                                 reportObject::green, reportObject::yellow, reportObject::red }) {
+             reportObject::green, reportObject::yellow, reportObject::red }) {
         QVERIFY2(engine.findObject(name), qPrintable(name));
         QVERIFY2(!engine.findObject(name)->picture.isNull(), qPrintable(name));
     }
@@ -142,9 +142,10 @@ void TestResultReport::reportShowsTheExercise()
     QCOMPARE(textsNamed(pages, u"memo4"_s), QStringList { u"ERRORS 3"_s });
     QCOMPARE(textsNamed(pages, u"memo3"_s), QStringList { solvedExercise().problemText });
     QCOMPARE(textsNamed(pages, u"Memo29"_s),
-             QStringList({ u"Leggi il problema"_s, u"Le scatole sono 12"_s, u"Ogni scatola ha 3 matite"_s,
-                           u"Calcola"_s, u"12X3=36"_s }));
-    QCOMPARE(textsNamed(pages, u"Memo1"_s), QStringList({ QString(), u"0"_s, u"3"_s, QString(), u"0"_s }));
+        QStringList({ u"Leggi il problema"_s, u"Le scatole sono 12"_s,
+            u"Ogni scatola ha 3 matite"_s, u"Calcola"_s, u"12X3=36"_s }));
+    QCOMPARE(textsNamed(pages, u"Memo1"_s),
+        QStringList({ QString(), u"0"_s, u"3"_s, QString(), u"0"_s }));
     QCOMPARE(objectsNamed(pages, u"VERDE"_s).size(), 2);
     QCOMPARE(objectsNamed(pages, u"GIALLO"_s).size(), 1);
     QCOMPARE(objectsNamed(pages, u"ROSSO"_s).size(), 0);
@@ -217,9 +218,9 @@ void TestResultReport::pdfHoldsNameSheetAndAnswers()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    for (const QString &expected :
-         { u"Élise Rossi"_s, u"SHEET 2"_s, u"EXERCISE 2/6"_s, u"ERRORS 3"_s, u"Le scatole sono 12"_s,
-           u"Ogni scatola ha 3 matite"_s, u"12X3=36"_s, u"Leggi il problema"_s, u"Scheda dei risultati"_s })
+    for (const QString &expected : { u"Élise Rossi"_s, u"SHEET 2"_s, u"EXERCISE 2/6"_s,
+             u"ERRORS 3"_s, u"Le scatole sono 12"_s, u"Ogni scatola ha 3 matite"_s, u"12X3=36"_s,
+             u"Leggi il problema"_s, u"Scheda dei risultati"_s })
         QVERIFY2(text.contains(expected), qPrintable(expected + u" not in:\n"_s + text));
 }
 
@@ -231,7 +232,8 @@ void TestResultReport::missingTemplateIsToldAndNothingShown()
     QVERIFY(!report.STAMPA(solvedExercise()));
 
     const QString path = m_folders->resolve(ResultReport::templateFile);
-    QCOMPARE(m_dialogs.messages, QStringList { u"The report template %1 was not found."_s.arg(path) });
+    QCOMPARE(
+        m_dialogs.messages, QStringList { u"The report template %1 was not found."_s.arg(path) });
     QVERIFY(m_preview.shown.isEmpty());
 }
 

@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
-
 #include <algorithm>
 
 namespace solvaro {
@@ -88,8 +87,7 @@ void paintPicture(QPainter &painter, const ReportObject &object, const QRectF &b
 
 // Lays the bands of one template page out on as many sheets of paper as the
 // rows need.
-class ReportEngine::Builder
-{
+class ReportEngine::Builder {
 public:
     Builder(ReportEngine &engine, const ReportPage &page)
         : m_engine(engine)
@@ -156,8 +154,8 @@ private:
         m_engine.m_dataSet(ReportDataOperation::RowCount, count);
         for (int row = 0; row < count; ++row) {
             int unused = 0;
-            m_engine.m_dataSet(row == 0 ? ReportDataOperation::First : ReportDataOperation::Next,
-                               unused);
+            m_engine.m_dataSet(
+                row == 0 ? ReportDataOperation::First : ReportDataOperation::Next, unused);
             place(band);
         }
     }
@@ -183,7 +181,8 @@ private:
         }
         QList<QString> texts;
         for (const ReportObject *object : std::as_const(objects))
-            texts.append(object->kind == ReportObject::Kind::Text ? m_engine.expand(*object) : QString());
+            texts.append(
+                object->kind == ReportObject::Kind::Text ? m_engine.expand(*object) : QString());
 
         PreparedPage &sheet = m_engine.m_pages.last();
         for (qsizetype i = 0; i < objects.size(); ++i) {
@@ -280,8 +279,8 @@ void ReportEngine::paintPage(QPainter &painter, int page, const QRectF &target) 
     for (const PreparedObject &prepared : sheet.objects) {
         const ReportObject &object = prepared.object;
         const QRectF box(target.x() + prepared.rect.x() * scaleX,
-                         target.y() + prepared.rect.y() * scaleY, prepared.rect.width() * scaleX,
-                         prepared.rect.height() * scaleY);
+            target.y() + prepared.rect.y() * scaleY, prepared.rect.width() * scaleX,
+            prepared.rect.height() * scaleY);
         if (object.fillColor.alpha() > 0)
             painter.fillRect(box, object.fillColor);
         if (object.kind == ReportObject::Kind::Picture)
@@ -300,7 +299,7 @@ void ReportEngine::paintPage(QPainter &painter, int page, const QRectF &target) 
 }
 
 void ReportEngine::paintOn(QPagedPaintDevice &device, QPainter &painter,
-                           const std::function<void(int page)> &beforePage) const
+    const std::function<void(int page)> &beforePage) const
 {
     for (int page = 0; page < m_pages.size(); ++page) {
         if (page > 0) {

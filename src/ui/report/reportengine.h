@@ -5,7 +5,6 @@
 #include <QList>
 #include <QSizeF>
 #include <QString>
-
 #include <functional>
 
 class QPagedPaintDevice;
@@ -24,16 +23,14 @@ enum class ReportDataOperation {
 
 // An object as one band showed it: where on the sheet, and its text after the
 // variables were replaced.
-struct PreparedObject
-{
+struct PreparedObject {
     ReportObject object;
     // On the sheet of paper, in millimetres from its top left corner.
     QRectF rect;
     QString text;
 };
 
-struct PreparedPage
-{
+struct PreparedPage {
     QSizeF size;
     QList<PreparedObject> objects;
 };
@@ -42,8 +39,7 @@ struct PreparedPage
 // objects, builds the sheets of paper band by band while asking the program
 // for rows and variable values, and paints them on a printer, a PDF file or
 // a preview.
-class ReportEngine
-{
+class ReportEngine {
 public:
     using DataSetCallback = std::function<void(ReportDataOperation operation, int &value)>;
     using ValueCallback = std::function<QString(const QString &name)>;
@@ -87,7 +83,7 @@ private:
 
     QString expand(const ReportObject &object) const;
     void paintOn(QPagedPaintDevice &device, QPainter &painter,
-                 const std::function<void(int page)> &beforePage) const;
+        const std::function<void(int page)> &beforePage) const;
 
     ReportPictureResolver m_resolve;
     ReportTemplate m_template;

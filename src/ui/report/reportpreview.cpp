@@ -10,8 +10,8 @@
 
 namespace solvaro {
 
-ReportPreviewDialog::ReportPreviewDialog(Dialogs &dialogs, QWidget *parent,
-                                         DocumentsFolderLookup documents)
+ReportPreviewDialog::ReportPreviewDialog(
+    Dialogs &dialogs, QWidget *parent, DocumentsFolderLookup documents)
     : m_dialogs(dialogs)
     , m_parent(parent)
     , m_documents(std::move(documents))
@@ -25,7 +25,7 @@ void ReportPreviewDialog::showReport(const ReportEngine &engine)
     dialog.setObjectName(QStringLiteral("frReport1Preview"));
     dialog.setWindowTitle(engine.reportTemplate().title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&engine](QPrinter *target) { engine.print(*target); });
+        [&engine](QPrinter *target) { engine.print(*target); });
     // Printing to a file is what a desktop without a printer has; give it a
     // button of its own.
     if (QToolBar *toolbar = dialog.findChild<QToolBar *>()) {
@@ -42,7 +42,7 @@ void ReportPreviewDialog::saveAsPdf(const ReportEngine &engine)
     if (m_documents)
         folder = m_documents();
     const QString file = m_dialogs.saveFileName(QStringLiteral("Save as PDF"), folder,
-                                                QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+        QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return;
     if (!engine.exportPdf(file))

@@ -13,8 +13,7 @@ namespace solvaro {
 
 namespace {
 
-struct Section
-{
+struct Section {
     QString type;
     QString name;
     QString header;
@@ -29,8 +28,7 @@ Section splitHeader(const QString &header)
 }
 
 // Reads the keys of one section of the template.
-class SectionReader
-{
+class SectionReader {
 public:
     SectionReader(const IniFile &file, const QString &section)
         : m_file(file)
@@ -68,7 +66,8 @@ public:
     }
     QRectF rect() const
     {
-        return QRectF(number("Left", 0), number("Top", 0), number("Width", 20), number("Height", 5));
+        return QRectF(
+            number("Left", 0), number("Top", 0), number("Width", 20), number("Height", 5));
     }
 
 private:
@@ -113,7 +112,7 @@ Qt::Alignment verticalAlignment(const QString &text)
 }
 
 ReportObject readObject(const SectionReader &keys, ReportObject::Kind kind, const QString &name,
-                        const ReportPictureResolver &resolve)
+    const ReportPictureResolver &resolve)
 {
     ReportObject object;
     object.kind = kind;
@@ -133,16 +132,15 @@ ReportObject readObject(const SectionReader &keys, ReportObject::Kind kind, cons
         object.font.italic = keys.flag("Font.Italic", false);
         object.font.underline = keys.flag("Font.Underline", false);
         object.font.color = keys.color("Font.Color", Qt::black);
-        object.alignment = horizontalAlignment(keys.text("Align"))
-            | verticalAlignment(keys.text("VAlign"));
+        object.alignment
+            = horizontalAlignment(keys.text("Align")) | verticalAlignment(keys.text("VAlign"));
         object.wordWrap = keys.flag("WordWrap", true);
         object.shrinkToFit = keys.flag("ShrinkToFit", false);
         object.padding = keys.number("Padding", object.padding);
     } else {
         object.pictureFile = keys.text("File");
-        const QString file = object.pictureFile.isEmpty() || !resolve
-            ? QString()
-            : resolve(object.pictureFile);
+        const QString file
+            = object.pictureFile.isEmpty() || !resolve ? QString() : resolve(object.pictureFile);
         if (!file.isEmpty())
             object.picture = QImage(file);
         object.fit = keys.text("Fit").compare(QLatin1String("Stretch"), Qt::CaseInsensitive) == 0
@@ -194,8 +192,8 @@ ReportTemplateLoad loadReportTemplate(const QString &path, const ReportPictureRe
         } else if (section.type == QLatin1String("page")) {
             ReportPage page;
             page.name = section.name;
-            page.size = QSizeF(keys.number("Width", page.size.width()),
-                               keys.number("Height", page.size.height()));
+            page.size = QSizeF(
+                keys.number("Width", page.size.width()), keys.number("Height", page.size.height()));
             page.left = keys.number("Left", page.left);
             page.top = keys.number("Top", page.top);
             page.right = keys.number("Right", page.right);
@@ -207,13 +205,15 @@ ReportTemplateLoad loadReportTemplate(const QString &path, const ReportPictureRe
             band.page = keys.text("Page");
             const std::optional<ReportBandKind> kind = bandKind(keys.text("Kind"));
             if (!kind) {
-                return failure(QStringLiteral("The band %1 of the report template %2 has no known kind.")
-                                   .arg(section.name, path));
+                return failure(
+                    QStringLiteral("The band %1 of the report template %2 has no known kind.")
+                        .arg(section.name, path));
             }
             band.kind = *kind;
             band.height = keys.number("Height", band.height);
             report.bands.append(band);
-        } else if (section.type == QLatin1String("text") || section.type == QLatin1String("picture")) {
+        } else if (section.type == QLatin1String("text")
+            || section.type == QLatin1String("picture")) {
             const ReportObject::Kind kind = section.type == QLatin1String("text")
                 ? ReportObject::Kind::Text
                 : ReportObject::Kind::Picture;
@@ -228,23 +228,25 @@ ReportTemplateLoad loadReportTemplate(const QString &path, const ReportPictureRe
         return failure(QStringLiteral("The report template %1 has no page.").arg(path));
     auto hasPage = [&report](const QString &name) {
         return std::any_of(report.pages.cbegin(), report.pages.cend(),
-                           [&name](const ReportPage &page) { return page.name == name; });
+            [&name](const ReportPage &page) { return page.name == name; });
     };
     for (ReportBand &band : report.bands) {
         // A band names its page only when the template has more than one.
         if (band.page.isEmpty())
             band.page = report.pages.constFirst().name;
         if (!hasPage(band.page)) {
-            return failure(QStringLiteral("The band %1 of the report template %2 is on a missing page.")
-                               .arg(band.name, path));
+            return failure(
+                QStringLiteral("The band %1 of the report template %2 is on a missing page.")
+                    .arg(band.name, path));
         }
     }
     for (const ReportObject &object : std::as_const(report.objects)) {
         const bool placed = std::any_of(report.bands.cbegin(), report.bands.cend(),
-                                        [&object](const ReportBand &band) { return band.name == object.band; });
+            [&object](const ReportBand &band) { return band.name == object.band; });
         if (!placed) {
-            return failure(QStringLiteral("The object %1 of the report template %2 is on a missing band.")
-                               .arg(object.name, path));
+            return failure(
+                QStringLiteral("The object %1 of the report template %2 is on a missing band.")
+                    .arg(object.name, path));
         }
     }
     return ReportTemplateLoad { report, QString() };

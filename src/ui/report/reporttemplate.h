@@ -7,7 +7,6 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 
@@ -30,8 +29,7 @@ enum class ReportBandKind {
     PageFooter,
 };
 
-struct ReportPage
-{
+struct ReportPage {
     QString name;
     QSizeF size { 210, 297 };
     // Left, top, right and bottom margins.
@@ -41,16 +39,14 @@ struct ReportPage
     double bottom = 10;
 };
 
-struct ReportBand
-{
+struct ReportBand {
     QString name;
     QString page;
     ReportBandKind kind = ReportBandKind::Data;
     double height = 10;
 };
 
-struct ReportFont
-{
+struct ReportFont {
     QString family = QStringLiteral("Sans Serif");
     double pointSize = 10;
     bool bold = false;
@@ -68,8 +64,7 @@ enum class PictureFit {
 
 // One object. The program changes text, visibility and colours while the
 // report is being built; the engine copies what each band shows at that time.
-struct ReportObject
-{
+struct ReportObject {
     enum class Kind { Text, Picture };
 
     Kind kind = Kind::Text;
@@ -102,8 +97,7 @@ struct ReportObject
     PictureFit fit = PictureFit::Proportional;
 };
 
-struct ReportTemplate
-{
+struct ReportTemplate {
     QString title;
     // Variable categories and their names; a bracketed name listed here is
     // asked from the program.
@@ -118,8 +112,7 @@ struct ReportTemplate
 // Turns a stored picture path of a template into a file to read.
 using ReportPictureResolver = std::function<QString(const QString &stored)>;
 
-struct ReportTemplateLoad
-{
+struct ReportTemplateLoad {
     std::optional<ReportTemplate> report;
     // Why it failed, naming the file.
     QString error;

@@ -18,10 +18,12 @@ static_assert(int(ReportDataOperation::Next) == int(DataSetOperation::Next));
 
 // The template's objects as the program changes them; names the template
 // lacks change nothing.
-class EngineObjects final : public ReportObjects
-{
+class EngineObjects final : public ReportObjects {
 public:
-    explicit EngineObjects(ReportEngine &engine) : m_engine(engine) { }
+    explicit EngineObjects(ReportEngine &engine)
+        : m_engine(engine)
+    {
+    }
 
     bool hasObject(const QString &name) const override { return m_engine.findObject(name); }
 
@@ -68,7 +70,8 @@ ResultReport::ResultReport(const DataFolders &folders, Dialogs &dialogs, ReportP
 bool ResultReport::build(const ReportInput &input, ReportEngine &engine)
 {
     const DataFolders &folders = m_folders;
-    engine.setPictureResolver([&folders](const QString &stored) { return folders.resolve(stored); });
+    engine.setPictureResolver(
+        [&folders](const QString &stored) { return folders.resolve(stored); });
     if (!engine.loadFromFile(m_folders.resolve(templateFile))) {
         m_dialogs.showMessage(engine.errorString());
         return false;
@@ -80,7 +83,8 @@ bool ResultReport::build(const ReportInput &input, ReportEngine &engine)
     engine.setDataSetCallback([&filler](ReportDataOperation operation, int &value) {
         filler.frReport1DataSetWork(static_cast<DataSetOperation>(operation), value);
     });
-    engine.setValueCallback([&filler](const QString &name) { return filler.frReport1GetValue(name); });
+    engine.setValueCallback(
+        [&filler](const QString &name) { return filler.frReport1GetValue(name); });
     engine.prepareReport();
     // The filler ends here; the built sheets need it no longer.
     engine.setDataSetCallback({});
