@@ -1,6 +1,7 @@
 #include "app/error.h"
 #include "player/formularow.h"
 #include "player/progressfile.h"
+#include "playerfixture.h"
 #include "storage/datafolders.h"
 #include "storage/inifile.h"
 #include "support/scripteddialogs.h"
@@ -96,6 +97,7 @@ private slots:
     void labelsOnlyForAnsweredQuestionGroups();
 
     void formulaFieldsRoundTrip();
+    void progressOfAPlayerMidway();
     void fileDialogsOpenInTheDocumentsFolder_data();
     void fileDialogsOpenInTheDocumentsFolder();
     void noDocumentsFolderOpensNoDialog();
@@ -491,6 +493,32 @@ void TestProgressFile::formulaFieldsRoundTrip()
     QVector<FormulaRow> fresh = buildFormulaRows(u"FE"_s, { u"AoB=X"_s, u"Yo?Xo"_s }, false);
     restoreFields(fresh, saved);
     QCOMPARE(savedFields(fresh), saved);
+}
+
+void TestProgressFile::progressOfAPlayerMidway()
+{
+    PlayerFixture f(u"CCF"_s, { u"AoB=X"_s }, { 5, 65, 121 });
+    f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
+    f.load(3);
+    f.steps().B1Click(1);
+    f.tickUntilIdle();
+    f.steps().B1Click(0);
+    f.tickUntilIdle();
+    f.type(0, { u"12"_s });
+
+    const ExerciseProgress progress = progressOf(f.steps(), f.player.formulas());
+
+    QCOMPARE(progress.exercise, 3);
+    QCOMPARE(progress.currentStep, 1);
+    QCOMPARE(progress.exerciseState, 0);
+    QCOMPARE(progress.totalErrors, 1);
+    QCOMPARE(progress.stepErrors, QVector<int>({ 1, 0, 0, 0 }));
+    QCOMPARE(progress.answerLabels,
+        QVector<std::optional<QString>>({ u"Giusta"_s, std::nullopt, std::nullopt }));
+    QCOMPARE(progress.formulaFields.size(), 1);
+    QCOMPARE(progress.formulaFields[0].size(), 5);
+    QCOMPARE(progress.formulaFields[0][0], (SavedField { 1, u"12"_s, false }));
+    QCOMPARE(progress.formulaFields[0][3], (SavedField { 4, u"="_s, true }));
 }
 
 void TestProgressFile::fileDialogsOpenInTheDocumentsFolder_data()
