@@ -56,23 +56,8 @@ qint32 colorNumberOf(const QWidget *element, const char *property, const QColor 
 
 LookFont lookFontOf(const QWidget *element, const QFont &font, qint32 color)
 {
-    LookFont result;
-    result.name = font.family();
     const QVariant charSet = element->property(charSetProperty);
-    result.charSet = charSet.isValid() ? charSet.toInt() : DefaultCharSet;
-    result.color = color;
-    result.size = pointSizeOf(font);
-    int style = 0;
-    if (font.bold())
-        style |= fsBold;
-    if (font.italic())
-        style |= fsItalic;
-    if (font.underline())
-        style |= fsUnderline;
-    if (font.strikeOut())
-        style |= fsStrikeOut;
-    result.style = style;
-    return result;
+    return lookFontFromFont(font, charSet.isValid() ? charSet.toInt() : DefaultCharSet, color);
 }
 
 LookFill lookFillOf(const FillPanel *panel)
@@ -170,6 +155,26 @@ int pointSizeOf(const QFont &font)
     if (font.pointSize() > 0)
         return font.pointSize();
     return QFontInfo(font).pointSize();
+}
+
+LookFont lookFontFromFont(const QFont &font, int charSet, qint32 color)
+{
+    LookFont result;
+    result.name = font.family();
+    result.charSet = charSet;
+    result.color = color;
+    result.size = pointSizeOf(font);
+    int style = 0;
+    if (font.bold())
+        style |= fsBold;
+    if (font.italic())
+        style |= fsItalic;
+    if (font.underline())
+        style |= fsUnderline;
+    if (font.strikeOut())
+        style |= fsStrikeOut;
+    result.style = style;
+    return result;
 }
 
 Look readLook(const QWidget *element)

@@ -46,6 +46,7 @@ void setFillPicture(QWidget *element, const QPixmap &picture, const QString &pat
 // keeps the application's default height), and back.
 QFont fontFromLook(const LookFont &font, const QFont &base);
 int pointSizeOf(const QFont &font);
+LookFont lookFontFromFont(const QFont &font, int charSet, qint32 color);
 
 // Restores an element from its record; true when the record was present.
 // Files are relative to the executable folder; the screen size and decimal
