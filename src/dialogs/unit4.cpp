@@ -2,7 +2,6 @@
 
 #include "app/appcontext.h"
 #include "ui/fillpanel.h"
-#include "ui/linebreaktext.h"
 #include "ui/memo.h"
 #include "ui/picturebutton.h"
 
@@ -14,7 +13,6 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
-
 #include <limits>
 
 namespace solvaro {
@@ -22,9 +20,15 @@ namespace solvaro {
 namespace {
 
 const QStringList nineAlignments = {
-    QStringLiteral("TopLeft"),    QStringLiteral("TopCenter"),    QStringLiteral("TopRight"),
-    QStringLiteral("CenterLeft"), QStringLiteral("Center"),       QStringLiteral("CenterRight"),
-    QStringLiteral("BottomLeft"), QStringLiteral("BottomCenter"), QStringLiteral("BottomRight"),
+    QStringLiteral("TopLeft"),
+    QStringLiteral("TopCenter"),
+    QStringLiteral("TopRight"),
+    QStringLiteral("CenterLeft"),
+    QStringLiteral("Center"),
+    QStringLiteral("CenterRight"),
+    QStringLiteral("BottomLeft"),
+    QStringLiteral("BottomCenter"),
+    QStringLiteral("BottomRight"),
 };
 
 QComboBox *comboBox(const QString &name, const QStringList &items, QWidget *parent)
@@ -50,11 +54,13 @@ PictureButton *textButton(const QString &name, const QString &caption, QWidget *
     auto *button = new PictureButton(parent);
     button->setObjectName(name);
     button->setCaption(caption);
+    // Raised, so that they read as buttons among the settings.
+    button->setAutoRaise(false);
     return button;
 }
 
-PictureButton *pictureButton(const QString &name, QStyle::StandardPixmap icon,
-                             const QString &tip, QWidget *parent)
+PictureButton *pictureButton(
+    const QString &name, QStyle::StandardPixmap icon, const QString &tip, QWidget *parent)
 {
     auto *button = new PictureButton(parent);
     button->setObjectName(name);
@@ -63,10 +69,11 @@ PictureButton *pictureButton(const QString &name, QStyle::StandardPixmap icon,
     return button;
 }
 
-// A titled box around controls; titles may hold "\r\n" line breaks.
+// A titled box around controls. A group box shows its title on one line, so a
+// title written in two lines for a narrow box is shown joined.
 QGroupBox *groupBox(const QString &title, QWidget *parent)
 {
-    auto *box = new QGroupBox(toLfLineBreaks(title), parent);
+    auto *box = new QGroupBox(QString(title).remove(QLatin1String("\r\n")), parent);
     box->setAccessibleName(title);
     return box;
 }
@@ -113,10 +120,10 @@ void TForm4::buildControls()
 
     auto *lookButtons = new QHBoxLayout;
     LMDButton3 = textButton(QStringLiteral("LMDButton3"), QStringLiteral("Text \r\nFont "), this);
-    LMDButton4 = textButton(QStringLiteral("LMDButton4"), QStringLiteral("BackGround \r\nColor"),
-                            this);
-    LMDButton5 = textButton(QStringLiteral("LMDButton5"), QStringLiteral("BackGround \r\nImage"),
-                            this);
+    LMDButton4
+        = textButton(QStringLiteral("LMDButton4"), QStringLiteral("BackGround \r\nColor"), this);
+    LMDButton5
+        = textButton(QStringLiteral("LMDButton5"), QStringLiteral("BackGround \r\nImage"), this);
     lookButtons->addWidget(LMDButton3);
     lookButtons->addWidget(LMDButton4);
     lookButtons->addWidget(LMDButton5);
@@ -134,9 +141,9 @@ void TForm4::buildControls()
 
     QGroupBox *imageMode = groupBox(QStringLiteral("Fill Image Mode"), ToolBar1);
     LMDComboBox2 = comboBox(QStringLiteral("LMDComboBox2"),
-                            {QStringLiteral("None"), QStringLiteral("Center"),
-                             QStringLiteral("Stretch"), QStringLiteral("Tile")},
-                            imageMode);
+        { QStringLiteral("None"), QStringLiteral("Center"), QStringLiteral("Stretch"),
+            QStringLiteral("Tile") },
+        imageMode);
     constexpr int unbounded = std::numeric_limits<int>::max();
     SpinEdit1 = spinBox(QStringLiteral("SpinEdit1"), -unbounded, unbounded, imageMode);
     SpinEdit2 = spinBox(QStringLiteral("SpinEdit2"), -unbounded, unbounded, imageMode);
@@ -154,9 +161,7 @@ void TForm4::buildControls()
     auto *fillColumn = new QVBoxLayout;
     QGroupBox *fillStyle = groupBox(QStringLiteral("Fill Style"), ToolBar2);
     LMDComboBox3 = comboBox(QStringLiteral("LMDComboBox3"),
-                            {QStringLiteral("None"), QStringLiteral("BitMap"),
-                             QStringLiteral("Brush")},
-                            fillStyle);
+        { QStringLiteral("None"), QStringLiteral("BitMap"), QStringLiteral("Brush") }, fillStyle);
     (new QVBoxLayout(fillStyle))->addWidget(LMDComboBox3);
     fillColumn->addWidget(fillStyle);
     QGroupBox *imageAlignment = groupBox(QStringLiteral("Image Alignment"), ToolBar2);
@@ -179,10 +184,10 @@ void TForm4::buildControls()
     layout->addWidget(ToolBar2);
 
     auto *closeButtons = new QHBoxLayout;
-    LMDButton1 = pictureButton(QStringLiteral("LMDButton1"), QStyle::SP_DialogOkButton,
-                               QStringLiteral("OK"), this);
+    LMDButton1 = pictureButton(
+        QStringLiteral("LMDButton1"), QStyle::SP_DialogOkButton, QStringLiteral("OK"), this);
     LMDButton2 = pictureButton(QStringLiteral("LMDButton2"), QStyle::SP_DialogCancelButton,
-                               QStringLiteral("Cancel"), this);
+        QStringLiteral("Cancel"), this);
     closeButtons->addStretch();
     closeButtons->addWidget(LMDButton1);
     closeButtons->addWidget(LMDButton2);
@@ -206,14 +211,14 @@ void TForm4::connectHandlers()
 }
 
 bool TForm4::editElement(QWidget *element, const QString &picturePath, const QString &file,
-                         const QString &section, const QString &prefix)
+    const QString &section, const QString &prefix)
 {
     prepare(element, picturePath, file, section, prefix);
     return exec() == QDialog::Accepted;
 }
 
 void TForm4::prepare(QWidget *element, const QString &picturePath, const QString &file,
-                     const QString &section, const QString &prefix)
+    const QString &section, const QString &prefix)
 {
     m_element = element;
     m_picturePath = resolvedPicture(picturePath);

@@ -20,8 +20,7 @@ class PictureButton;
 // strip, a panel, a text label or a question group): text, font, alignment,
 // background colour or picture, fill mode and position, with a live preview.
 // Confirming applies the look to the element and writes its record at once.
-class TForm4 final : public QDialog
-{
+class TForm4 final : public QDialog {
     Q_OBJECT
 
 public:
@@ -32,12 +31,12 @@ public:
     // the executable folder plus the element's stored ".FillObject.Image".
     // True when the teacher confirmed.
     bool editElement(QWidget *element, const QString &picturePath, const QString &file,
-                     const QString &section, const QString &prefix);
+        const QString &section, const QString &prefix);
 
     // Hands the dialog its element and record and sets it up (FormActivate),
     // without showing it.
     void prepare(QWidget *element, const QString &picturePath, const QString &file,
-                 const QString &section, const QString &prefix);
+        const QString &section, const QString &prefix);
 
     // Handlers.
     void FormActivate();

@@ -1,8 +1,7 @@
 // Opening the "Edit Box": the preview takes over the look of the element.
-#include "dialogs/unit4.h"
-
 #include "app/appcontext.h"
 #include "app/unit0.h"
+#include "dialogs/unit4.h"
 #include "ui/fillpanel.h"
 #include "ui/lookwidgets.h"
 #include "ui/memo.h"
@@ -12,7 +11,6 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QSpinBox>
-
 #include <algorithm>
 
 namespace solvaro {
@@ -58,8 +56,12 @@ void TForm4::FormActivate()
 {
     // Setting the controls from the element is not an edit.
     const QSignalBlocker blockers[] = {
-        QSignalBlocker(LMDComboBox1), QSignalBlocker(LMDComboBox2), QSignalBlocker(LMDComboBox3),
-        QSignalBlocker(LMDComboBox4), QSignalBlocker(SpinEdit1),    QSignalBlocker(SpinEdit2),
+        QSignalBlocker(LMDComboBox1),
+        QSignalBlocker(LMDComboBox2),
+        QSignalBlocker(LMDComboBox3),
+        QSignalBlocker(LMDComboBox4),
+        QSignalBlocker(SpinEdit1),
+        QSignalBlocker(SpinEdit2),
         QSignalBlocker(Memo1),
     };
 

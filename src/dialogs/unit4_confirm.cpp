@@ -1,8 +1,7 @@
 // Confirming the "Edit Box": the element takes the look and its record is
 // written at once.
-#include "dialogs/unit4.h"
-
 #include "app/appcontext.h"
+#include "dialogs/unit4.h"
 #include "storage/colornumber.h"
 #include "ui/fillpanel.h"
 #include "ui/lookwidgets.h"

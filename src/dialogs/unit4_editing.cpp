@@ -1,9 +1,8 @@
 // Editing in the "Edit Box": every change shows at once in the preview.
-#include "dialogs/unit4.h"
-
 #include "app/appcontext.h"
 #include "app/dialogs.h"
 #include "app/error.h"
+#include "dialogs/unit4.h"
 #include "media/jpegdecoder.h"
 #include "storage/datafolders.h"
 #include "ui/filefilter.h"
@@ -26,7 +25,7 @@ const QString pictureExtension = QStringLiteral("*.bmp");
 const QString convertedExtension = QStringLiteral(".BMP");
 
 // Items of the fill style list, in order.
-constexpr FillStyle listedFillStyles[] = {FillStyle::None, FillStyle::Bitmap, FillStyle::Brush};
+constexpr FillStyle listedFillStyles[] = { FillStyle::None, FillStyle::Bitmap, FillStyle::Brush };
 constexpr int bitmapItem = 1;
 
 bool isJpegName(const QString &fileName)
@@ -58,8 +57,7 @@ void TForm4::LMDButton3Click()
 
 void TForm4::LMDButton4Click()
 {
-    const std::optional<QColor> color
-        = m_context.env.dialogs->chooseColor(LMDFill1->brushColor());
+    const std::optional<QColor> color = m_context.env.dialogs->chooseColor(LMDFill1->brushColor());
     if (!color)
         return;
     m_picturePath.clear();
@@ -99,8 +97,8 @@ QString TForm4::pictureForPick(const QString &picked) const
         if (source.open(QIODevice::ReadOnly))
             photo = decodeJpeg(source.readAll());
         if (!photo)
-            throw Error(QStringLiteral("Cannot read the picture %1")
-                            .arg(QDir::toNativeSeparators(picked)));
+            throw Error(
+                QStringLiteral("Cannot read the picture %1").arg(QDir::toNativeSeparators(picked)));
         if (target.isEmpty() || !photo->save(target, "BMP"))
             throw Error(QStringLiteral("Unable to write to %1").arg(stored));
         return target;

@@ -99,8 +99,7 @@ LookRecords recordsOf(const AppContext &context)
 }
 
 // Runs one core loader on the element's present look and puts the result back.
-template<typename Loader>
-bool loadInto(QWidget *element, Loader loader)
+template<typename Loader> bool loadInto(QWidget *element, Loader loader)
 {
     if (!element)
         return false;
@@ -189,8 +188,8 @@ Look readLook(const QWidget *element)
     if (const auto *label = qobject_cast<const TextLabel *>(element)) {
         look.text = label->caption();
         look.textAlignment = static_cast<LookTextAlignment>(label->textAlignment());
-        look.font = lookFontOf(label, label->font(),
-                               colorNumberOf(label, fontColorProperty, label->textColor()));
+        look.font = lookFontOf(
+            label, label->font(), colorNumberOf(label, fontColorProperty, label->textColor()));
         look.color = colorNumberOf(label, colorProperty, label->backgroundColor());
         look.transparent = label->isTransparent();
     } else if (const auto *group = qobject_cast<const RadioGroup *>(element)) {
@@ -198,14 +197,13 @@ Look readLook(const QWidget *element)
         look.text = look.answerLines.join(lineBreak);
         const QPalette colors = group->palette();
         look.font = lookFontOf(group, group->font(),
-                               colorNumberOf(group, fontColorProperty,
-                                             colors.color(QPalette::WindowText)));
+            colorNumberOf(group, fontColorProperty, colors.color(QPalette::WindowText)));
         look.color = colorNumberOf(group, colorProperty, colors.color(QPalette::Window));
     } else if (const auto *panel = qobject_cast<const FillPanel *>(element)) {
         look.text = panel->caption();
         look.alignment = static_cast<LookAlignment>(panel->captionAlignment());
         look.font = lookFontOf(panel, panel->captionFont(),
-                               colorNumberOf(panel, fontColorProperty, panel->captionColor()));
+            colorNumberOf(panel, fontColorProperty, panel->captionColor()));
         look.fill = lookFillOf(panel);
     }
     return look;
@@ -281,7 +279,7 @@ void setFillPicture(QWidget *element, const QPixmap &picture, const QString &pat
 }
 
 bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &file,
-                  const QString &prefix, const QString &section)
+    const QString &prefix, const QString &section)
 {
     switch (lookKind(element)) {
     case LookKind::Panel:
@@ -298,7 +296,7 @@ bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &fi
 }
 
 bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &file,
-                    const QString &prefix, const QString &section)
+    const QString &prefix, const QString &section)
 {
     const LookRecords records = recordsOf(context);
     return loadInto(element, [&](Look &look) {
@@ -308,7 +306,7 @@ bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &
 }
 
 bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file,
-                const QString &prefix, const QString &section)
+    const QString &prefix, const QString &section)
 {
     const LookRecords records = recordsOf(context);
     return loadInto(element, [&](Look &look) {
@@ -318,7 +316,7 @@ bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file
 }
 
 bool loadTextStrip(QWidget *element, const AppContext &context, const QString &file,
-                   const QString &prefix, const QString &section)
+    const QString &prefix, const QString &section)
 {
     const LookRecords records = recordsOf(context);
     return loadInto(element, [&](Look &look) {
@@ -328,19 +326,18 @@ bool loadTextStrip(QWidget *element, const AppContext &context, const QString &f
 }
 
 void loadQuestionGroup(QWidget *element, const AppContext &context, const QString &file,
-                       const QString &section, const QString &key)
+    const QString &section, const QString &key)
 {
     const LookRecords records = recordsOf(context);
     loadInto(element, [&](Look &look) {
         look.kind = LookKind::QuestionGroup;
         records.loadQuestionGroup(look, file, section, key);
-        return RecordLoad{true, QString()};
+        return RecordLoad { true, QString() };
     });
 }
 
-void writePanelRecord(const QWidget *element, const AppContext &context,
-                      const QString &picturePath, const QString &file, const QString &prefix,
-                      const QString &section)
+void writePanelRecord(const QWidget *element, const AppContext &context, const QString &picturePath,
+    const QString &file, const QString &prefix, const QString &section)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;
@@ -348,8 +345,7 @@ void writePanelRecord(const QWidget *element, const AppContext &context,
 }
 
 void writeTextStripRecord(const QWidget *element, const AppContext &context,
-                          const QString &picturePath, const QString &file,
-                          const QString &prefix, const QString &section)
+    const QString &picturePath, const QString &file, const QString &prefix, const QString &section)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;
@@ -357,14 +353,13 @@ void writeTextStripRecord(const QWidget *element, const AppContext &context,
 }
 
 void writeLabelRecord(const QWidget *element, const AppContext &context, const QString &file,
-                      const QString &prefix, const QString &section)
+    const QString &prefix, const QString &section)
 {
     recordsOf(context).writeLabel(readLook(element), file, prefix, section);
 }
 
 void writeQuestionGroupRecord(const QWidget *element, const AppContext &context,
-                              const QString &file, const QString &section,
-                              const QString &prefix)
+    const QString &file, const QString &section, const QString &prefix)
 {
     recordsOf(context).writeQuestionGroup(readLook(element), file, section, prefix);
 }

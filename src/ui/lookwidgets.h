@@ -53,32 +53,29 @@ LookFont lookFontFromFont(const QFont &font, int charSet, qint32 color);
 // separator come from the context's environment. Load_LMDFILL dispatches by
 // the element's kind.
 bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &file,
-                  const QString &prefix, const QString &section);
+    const QString &prefix, const QString &section);
 bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &file,
-                    const QString &prefix, const QString &section);
+    const QString &prefix, const QString &section);
 bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file,
-                const QString &prefix, const QString &section);
+    const QString &prefix, const QString &section);
 bool loadTextStrip(QWidget *element, const AppContext &context, const QString &file,
-                   const QString &prefix, const QString &section);
+    const QString &prefix, const QString &section);
 // The options and font of a question group (key as "E2").
 void loadQuestionGroup(QWidget *element, const AppContext &context, const QString &file,
-                       const QString &section, const QString &key);
+    const QString &section, const QString &key);
 
 // Writers of the editing dialog: the element's present look goes into its
 // record at once. picturePath is the full path of the chosen fill picture
 // (empty for none); only its bare name is stored. They throw solvaro::Error
 // when the file cannot be written.
-void writePanelRecord(const QWidget *element, const AppContext &context,
-                      const QString &picturePath, const QString &file, const QString &prefix,
-                      const QString &section);
+void writePanelRecord(const QWidget *element, const AppContext &context, const QString &picturePath,
+    const QString &file, const QString &prefix, const QString &section);
 void writeTextStripRecord(const QWidget *element, const AppContext &context,
-                          const QString &picturePath, const QString &file,
-                          const QString &prefix, const QString &section);
+    const QString &picturePath, const QString &file, const QString &prefix, const QString &section);
 // Labels are stored in the prefixed layout their loader reads.
 void writeLabelRecord(const QWidget *element, const AppContext &context, const QString &file,
-                      const QString &prefix, const QString &section);
+    const QString &prefix, const QString &section);
 void writeQuestionGroupRecord(const QWidget *element, const AppContext &context,
-                              const QString &file, const QString &section,
-                              const QString &prefix);
+    const QString &file, const QString &section, const QString &prefix);
 
 } // namespace solvaro

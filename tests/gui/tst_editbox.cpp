@@ -22,7 +22,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 using namespace solvaro;
@@ -33,16 +32,14 @@ namespace {
 const QString Sheet = u"SOL_INI\\Tipo0.INI"_s;
 const QString MainCaption = u"Problemi di Matematica"_s;
 
-class SilentSound final : public SoundOutput
-{
+class SilentSound final : public SoundOutput {
 public:
-    void play(const QString &, bool) override {}
-    void stop() override {}
+    void play(const QString &, bool) override { }
+    void stop() override { }
 };
 
 // The eight forms on a throw-away installation of a 1680 x 1050 screen.
-class Program
-{
+class Program {
 public:
     Program()
     {
@@ -79,10 +76,10 @@ Look stripLook()
     Look look;
     look.text = u"Sezione\r\nuno"_s;
     look.alignment = LookAlignment::agCenter;
-    look.font = LookFont{u"Verdana"_s, 0, 255, 10, fsBold};
+    look.font = LookFont { u"Verdana"_s, 0, 255, 10, fsBold };
     look.geometry = QRect(10, 20, 300, 40);
-    look.fill = LookFill{LookAlignment::agTopLeft, 0x00FF00, 0, 0, LookTileMode::tmNone,
-                         LookFillStyle::sfBrush, QString()};
+    look.fill = LookFill { LookAlignment::agTopLeft, 0x00FF00, 0, 0, LookTileMode::tmNone,
+        LookFillStyle::sfBrush, QString() };
     return look;
 }
 
@@ -105,7 +102,7 @@ std::unique_ptr<TextLabel> makeLabel(LookTextAlignment alignment, bool transpare
     look.kind = LookKind::Label;
     look.text = u"Il titolo"_s;
     look.textAlignment = alignment;
-    look.font = LookFont{u"Verdana"_s, 0, 255, 10, 0};
+    look.font = LookFont { u"Verdana"_s, 0, 255, 10, 0 };
     look.geometry = QRect(10, 20, 300, 40);
     look.color = 0xFFFF00;
     look.transparent = transparent;
@@ -119,8 +116,8 @@ std::unique_ptr<RadioGroup> makeQuestionGroup(const QString &name)
     group->setObjectName(name);
     Look look;
     look.kind = LookKind::QuestionGroup;
-    look.answerLines = QStringList{u"uno"_s, u"due"_s};
-    look.font = LookFont{u"Verdana"_s, 0, 255, 10, 0};
+    look.answerLines = QStringList { u"uno"_s, u"due"_s };
+    look.font = LookFont { u"Verdana"_s, 0, 255, 10, 0 };
     look.geometry = QRect(10, 20, 300, 40);
     applyLook(group.get(), look);
     return group;
@@ -143,8 +140,7 @@ QStringList keysOf(const QStringList &lines)
 
 } // namespace
 
-class TestEditBox : public QObject
-{
+class TestEditBox : public QObject {
     Q_OBJECT
 
 private slots:
@@ -176,8 +172,8 @@ void TestEditBox::captionByKind_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("question group E2") << int(LookKind::QuestionGroup) << u"E2"_s
-                                       << u"Question Group n.2"_s;
+    QTest::newRow("question group E2")
+        << int(LookKind::QuestionGroup) << u"E2"_s << u"Question Group n.2"_s;
     QTest::newRow("question group E12") << int(LookKind::QuestionGroup) << u"E12"_s << MainCaption;
     QTest::newRow("section strip") << int(LookKind::TextStrip) << u"SEZIONE3"_s << u"Section n.3"_s;
     QTest::newRow("other strip") << int(LookKind::TextStrip) << u"LMDtesto"_s << MainCaption;
@@ -213,12 +209,12 @@ void TestEditBox::controlsShownByKind_data()
     QTest::addColumn<int>("kind");
     // LMDFill1, LMDButton4, LMDButton5, ToolBar1, ToolBar2.
     QTest::addColumn<QList<bool>>("shown");
-    QTest::newRow("question group") << int(LookKind::QuestionGroup)
-                                    << QList<bool>{false, false, false, false, false};
-    QTest::newRow("label") << int(LookKind::Label) << QList<bool>{true, true, false, true, true};
+    QTest::newRow("question group")
+        << int(LookKind::QuestionGroup) << QList<bool> { false, false, false, false, false };
+    QTest::newRow("label") << int(LookKind::Label) << QList<bool> { true, true, false, true, true };
     QTest::newRow("text strip") << int(LookKind::TextStrip)
-                                << QList<bool>{true, true, true, true, true};
-    QTest::newRow("panel") << int(LookKind::Panel) << QList<bool>{true, true, true, true, true};
+                                << QList<bool> { true, true, true, true, true };
+    QTest::newRow("panel") << int(LookKind::Panel) << QList<bool> { true, true, true, true, true };
 }
 
 void TestEditBox::controlsShownByKind()
@@ -240,10 +236,11 @@ void TestEditBox::controlsShownByKind()
         element = makeFill(static_cast<LookKind>(kind), u"LMDFill3"_s);
     box->prepare(element.get(), QString(), Sheet, u"0"_s, element->objectName());
 
-    const QList<QWidget *> controls{box->LMDFill1, box->LMDButton4, box->LMDButton5,
-                                    box->ToolBar1, box->ToolBar2};
+    const QList<QWidget *> controls { box->LMDFill1, box->LMDButton4, box->LMDButton5,
+        box->ToolBar1, box->ToolBar2 };
     for (qsizetype i = 0; i < controls.size(); ++i)
-        QVERIFY2(controls.at(i)->isHidden() != shown.at(i), qPrintable(controls.at(i)->objectName()));
+        QVERIFY2(
+            controls.at(i)->isHidden() != shown.at(i), qPrintable(controls.at(i)->objectName()));
     QVERIFY(!box->Memo1->isHidden());
     QVERIFY(!box->LMDButton3->isHidden());
     QVERIFY(box->findChild<QWidget *>(u"LMDFill1"_s) == box->LMDFill1);
@@ -253,28 +250,31 @@ void TestEditBox::fillRecordInWriteOrder_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("lines");
-    const QStringList fill{
-        u"SEZIONE3.FillObject.Alignment=2"_s, u"SEZIONE3.FillObject.Brush.Color=65280"_s,
-        u"SEZIONE3.FillObject.OffsetX=3"_s,   u"SEZIONE3.FillObject.OffsetY=-4"_s,
-        u"SEZIONE3.FillObject.TileMode=3"_s,  u"SEZIONE3.FillObject.Style=2"_s,
+    const QStringList fill {
+        u"SEZIONE3.FillObject.Alignment=2"_s,
+        u"SEZIONE3.FillObject.Brush.Color=65280"_s,
+        u"SEZIONE3.FillObject.OffsetX=3"_s,
+        u"SEZIONE3.FillObject.OffsetY=-4"_s,
+        u"SEZIONE3.FillObject.TileMode=3"_s,
+        u"SEZIONE3.FillObject.Style=2"_s,
         u"SEZIONE3.FillObject.Image=SOL_IMG\\"_s,
     };
-    const QStringList geometry{u"SEZIONE3.Top=40"_s, u"SEZIONE3.Left=30"_s,
-                               u"SEZIONE3.Width=600"_s, u"SEZIONE3.Height=80"_s};
-    QTest::newRow("text strip")
-        << int(LookKind::TextStrip)
-        << QStringList{u"SEZIONE3.Name=####"_s,      u"SEZIONE3.Caption=Sezione|tre"_s,
-                       u"SEZIONE3.Alignment=8"_s,    u"SEZIONE3.Font.Name=Verdana"_s,
-                       u"SEZIONE3.Font.CharSet=0"_s, u"SEZIONE3.Font.Color=255"_s,
-                       u"SEZIONE3.Font.Size=20"_s,   u"SEZIONE3.Font.Style=1"_s}
-               + geometry + fill;
-    QTest::newRow("panel")
-        << int(LookKind::Panel)
-        << QStringList{u"SEZIONE3.Name=####"_s,      u"SEZIONE3.Caption=Sezione|tre"_s,
-                       u"SEZIONE3.Alignment=8"_s,    u"SEZIONE3.Font.CharSet=0"_s,
-                       u"SEZIONE3.Font.Color=255"_s, u"SEZIONE3.Font.Size=20"_s,
-                       u"SEZIONE3.Font.Style=1"_s,   u"SEZIONE3.Font.Name=Verdana"_s}
-               + geometry + fill;
+    const QStringList geometry { u"SEZIONE3.Top=40"_s, u"SEZIONE3.Left=30"_s,
+        u"SEZIONE3.Width=600"_s, u"SEZIONE3.Height=80"_s };
+    QTest::newRow("text strip") << int(LookKind::TextStrip)
+                                << QStringList { u"SEZIONE3.Name=####"_s,
+                                       u"SEZIONE3.Caption=Sezione|tre"_s, u"SEZIONE3.Alignment=8"_s,
+                                       u"SEZIONE3.Font.Name=Verdana"_s,
+                                       u"SEZIONE3.Font.CharSet=0"_s, u"SEZIONE3.Font.Color=255"_s,
+                                       u"SEZIONE3.Font.Size=20"_s, u"SEZIONE3.Font.Style=1"_s }
+            + geometry + fill;
+    QTest::newRow("panel") << int(LookKind::Panel)
+                           << QStringList { u"SEZIONE3.Name=####"_s,
+                                  u"SEZIONE3.Caption=Sezione|tre"_s, u"SEZIONE3.Alignment=8"_s,
+                                  u"SEZIONE3.Font.CharSet=0"_s, u"SEZIONE3.Font.Color=255"_s,
+                                  u"SEZIONE3.Font.Size=20"_s, u"SEZIONE3.Font.Style=1"_s,
+                                  u"SEZIONE3.Font.Name=Verdana"_s }
+            + geometry + fill;
 }
 
 void TestEditBox::fillRecordInWriteOrder()
@@ -336,7 +336,7 @@ void TestEditBox::questionGroupRecord()
     auto group = makeQuestionGroup(u"E2"_s);
     TForm4 *box = program.editBox();
     box->prepare(group.get(), QString(), Sheet, u"4"_s, u"E2"_s);
-    QCOMPARE(box->Memo1->lines(), (QStringList{u"uno"_s, u"due"_s}));
+    QCOMPARE(box->Memo1->lines(), (QStringList { u"uno"_s, u"due"_s }));
     QCOMPARE(box->Swidth->value(), 300);
 
     QFont chosen(u"Arial"_s);
@@ -349,13 +349,13 @@ void TestEditBox::questionGroupRecord()
     box->Swidth->setValue(400);
     box->LMDButton1Click();
 
-    QCOMPARE(group->items(), (QStringList{u"dieci"_s, u"venti"_s, u"trenta"_s}));
+    QCOMPARE(group->items(), (QStringList { u"dieci"_s, u"venti"_s, u"trenta"_s }));
     QCOMPARE(group->font().family(), u"Arial"_s);
     const QStringList lines = program.recordLines(u"4"_s);
     QCOMPARE(keysOf(lines),
-             (QStringList{u"E2.Name"_s, u"E2.Font.Name"_s, u"E2.Font.CharSet"_s,
-                          u"E2.Font.Color"_s, u"E2.Font.Size"_s, u"E2.Font.Style"_s,
-                          u"E2.Top"_s, u"E2.Left"_s, u"E2.Height"_s, u"E2.Width"_s, u"E2"_s}));
+        (QStringList { u"E2.Name"_s, u"E2.Font.Name"_s, u"E2.Font.CharSet"_s, u"E2.Font.Color"_s,
+            u"E2.Font.Size"_s, u"E2.Font.Style"_s, u"E2.Top"_s, u"E2.Left"_s, u"E2.Height"_s,
+            u"E2.Width"_s, u"E2"_s }));
     QCOMPARE(lines.at(0), u"E2.Name=E2"_s);
     QCOMPARE(lines.at(1), u"E2.Font.Name=Arial"_s);
     QCOMPARE(lines.at(3), u"E2.Font.Color=255"_s);
@@ -372,9 +372,9 @@ void TestEditBox::labelAlignment_data()
     const int left = int(LookTextAlignment::taLeftJustify);
     const int right = int(LookTextAlignment::taRightJustify);
     const int centre = int(LookTextAlignment::taCenter);
-    const int expected[] = {left, centre, right, left, centre, right, left, centre, right};
-    const char *names[] = {"TopLeft",    "TopCenter",  "TopRight",     "CenterLeft", "Center",
-                           "CenterRight", "BottomLeft", "BottomCenter", "BottomRight"};
+    const int expected[] = { left, centre, right, left, centre, right, left, centre, right };
+    const char *names[] = { "TopLeft", "TopCenter", "TopRight", "CenterLeft", "Center",
+        "CenterRight", "BottomLeft", "BottomCenter", "BottomRight" };
     for (int item = 0; item < 9; ++item)
         QTest::newRow(names[item]) << item << expected[item];
 }
@@ -413,11 +413,10 @@ void TestEditBox::labelRestoredAfterEditing()
     QCOMPARE(label->geometry(), QRect(10, 20, 300, 55));
 
     QCOMPARE(keysOf(program.recordLines(u"Form1.Titolo"_s)),
-             (QStringList{u"Titolo.Name"_s, u"Titolo.Caption"_s, u"Titolo.Font.Name"_s,
-                          u"Titolo.Font.CharSet"_s, u"Titolo.Font.Color"_s,
-                          u"Titolo.Font.Size"_s, u"Titolo.Font.Style"_s, u"Titolo.Color"_s,
-                          u"Titolo.Alignment"_s, u"Titolo.Top"_s, u"Titolo.Left"_s,
-                          u"Titolo.Height"_s, u"Titolo.Width"_s, u"Titolo.Transparent"_s}));
+        (QStringList { u"Titolo.Name"_s, u"Titolo.Caption"_s, u"Titolo.Font.Name"_s,
+            u"Titolo.Font.CharSet"_s, u"Titolo.Font.Color"_s, u"Titolo.Font.Size"_s,
+            u"Titolo.Font.Style"_s, u"Titolo.Color"_s, u"Titolo.Alignment"_s, u"Titolo.Top"_s,
+            u"Titolo.Left"_s, u"Titolo.Height"_s, u"Titolo.Width"_s, u"Titolo.Transparent"_s }));
 
     TextLabel restored;
     restored.setGeometry(1, 2, 3, 4);
@@ -465,8 +464,8 @@ void TestEditBox::colourAfterPictureClearsPath()
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
     // The opener hands the executable folder plus the stored value.
-    box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\Mele.bmp"_s, Sheet,
-                 u"0"_s, u"LMDtesto"_s);
+    box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\Mele.bmp"_s, Sheet, u"0"_s,
+        u"LMDtesto"_s);
     QCOMPARE(box->picturePath(), program.installation.path(u"SOL_IMG/Mele.bmp"_s));
     QCOMPARE(box->LMDFill1->picture().toImage().pixelColor(0, 0), QColor(Qt::red));
 
@@ -509,7 +508,7 @@ void TestEditBox::jpegPickStoredAsBitmap()
     box->LMDButton1Click();
     const IniFile ini(program.installation.path(u"SOL_INI/Tipo0.INI"_s));
     QCOMPARE(ini.readString(u"COMMONAREA"_s, u"LMDsfondoUnit1.FillObject.Image"_s, QString()),
-             u"SOL_IMG\\Gatto.BMP"_s);
+        u"SOL_IMG\\Gatto.BMP"_s);
     QCOMPARE(ini.readInteger(u"COMMONAREA"_s, u"LMDsfondoUnit1.FillObject.Style"_s, -1), 3);
     QCOMPARE(panel->picture().size(), expected.size());
 }
@@ -552,8 +551,8 @@ void TestEditBox::existingBitmapKept()
     box->LMDButton1Click();
     QCOMPARE(strip->picture().toImage().pixelColor(0, 0), QColor(Qt::red));
     const IniFile ini(program.installation.path(u"SOL_INI/Tipo0.INI"_s));
-    QCOMPARE(ini.readString(u"0"_s, u"LMDtesto.FillObject.Image"_s, QString()),
-             u"SOL_IMG\\Mele.bmp"_s);
+    QCOMPARE(
+        ini.readString(u"0"_s, u"LMDtesto.FillObject.Image"_s, QString()), u"SOL_IMG\\Mele.bmp"_s);
 }
 
 void TestEditBox::newBitmapCopied()
@@ -598,7 +597,7 @@ void TestEditBox::cancelledDialogsChangeNothing()
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
     box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\x.bmp"_s, Sheet, u"0"_s,
-                 u"LMDtesto"_s);
+        u"LMDtesto"_s);
     const QString path = box->picturePath();
     const Look before = readLook(box->LMDFill1);
     program.dialogs.fontAnswers << std::nullopt;

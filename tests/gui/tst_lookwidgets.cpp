@@ -11,7 +11,6 @@
 
 #include <QImage>
 #include <QTest>
-
 #include <memory>
 
 using namespace solvaro;
@@ -21,8 +20,7 @@ namespace {
 
 const QString Looks = u"SOL_INI\\LOOKS.INI"_s;
 
-Environment environmentFor(const TestInstallation &installation, QSize screen,
-                           Dialogs *dialogs)
+Environment environmentFor(const TestInstallation &installation, QSize screen, Dialogs *dialogs)
 {
     Environment env;
     env.executableFolder = installation.folder();
@@ -64,14 +62,14 @@ Look editedLook(LookKind kind)
     look.text = u"prima riga\r\nseconda"_s;
     look.alignment = LookAlignment::agBottomCenter;
     look.textAlignment = LookTextAlignment::taCenter;
-    look.font = LookFont{u"Verdana"_s, 0, 0x123456, 12, fsBold | fsItalic};
+    look.font = LookFont { u"Verdana"_s, 0, 0x123456, 12, fsBold | fsItalic };
     look.geometry = QRect(100, 50, 300, 120);
-    look.fill = LookFill{LookAlignment::agCenterRight, 0x654321, 5, -6, LookTileMode::tmTile,
-                         LookFillStyle::sfBrush, QString()};
+    look.fill = LookFill { LookAlignment::agCenterRight, 0x654321, 5, -6, LookTileMode::tmTile,
+        LookFillStyle::sfBrush, QString() };
     look.color = 0x00FF00;
     look.transparent = false;
     if (kind == LookKind::QuestionGroup)
-        look.answerLines = QStringList{u"uno"_s, u"due"_s, u"tre"_s};
+        look.answerLines = QStringList { u"uno"_s, u"due"_s, u"tre"_s };
     return look;
 }
 
@@ -105,8 +103,7 @@ QImage checkerPicture()
 
 } // namespace
 
-class TestLookWidgets : public QObject
-{
+class TestLookWidgets : public QObject {
     Q_OBJECT
 
 private slots:
@@ -266,12 +263,12 @@ void TestLookWidgets::emptyNameIsIgnored()
     auto element = makeElement(static_cast<LookKind>(kind));
     applyLook(element.get(), editedLook(static_cast<LookKind>(kind)));
     const Look before = readLook(element.get());
-    QVERIFY(!Load_LMDFILL(element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s,
-                          u"COMMONAREA"_s));
+    QVERIFY(!Load_LMDFILL(
+        element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s, u"COMMONAREA"_s));
     QCOMPARE(readLook(element.get()), before);
     // The same keys under a present marker do change it.
-    QVERIFY(Load_LMDFILL(element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s,
-                         u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(
+        element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
     QCOMPARE(readLook(element.get()).text, u"nuovo\r\ntesto"_s);
 }
 
@@ -297,8 +294,8 @@ void TestLookWidgets::textStripAndPanelDefaultsDiffer()
 
     auto element = makeElement(static_cast<LookKind>(kind));
     applyLook(element.get(), editedLook(static_cast<LookKind>(kind)));
-    QVERIFY(Load_LMDFILL(element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s,
-                         u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(
+        element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
     const Look look = readLook(element.get());
     if (fontSize < 0)
         fontSize = pointSizeOf(QGuiApplication::font());
@@ -321,8 +318,7 @@ void TestLookWidgets::systemColourSurvives()
     writePanelRecord(&panel, context, QString(), Looks, u"P"_s, u"S"_s);
 
     const IniFile ini(installation.path(u"SOL_INI/LOOKS.INI"_s));
-    QCOMPARE(ini.readString(u"S"_s, u"P.FillObject.Brush.Color"_s, QString()),
-             u"-2147483633"_s);
+    QCOMPARE(ini.readString(u"S"_s, u"P.FillObject.Brush.Color"_s, QString()), u"-2147483633"_s);
     QCOMPARE(ini.readInteger(u"S"_s, u"P.Font.Color"_s, 0), clWindowText);
 
     // A colour changed on the widget since is stored as the colour shown.
@@ -343,16 +339,14 @@ void TestLookWidgets::fillPictureFromRecord()
     Look look = editedLook(LookKind::TextStrip);
     look.fill.style = LookFillStyle::sfBitmap;
     applyLook(&edited, look);
-    writeTextStripRecord(&edited, context, installation.path(u"SOL_IMG/checker.bmp"_s), Looks,
-                         u"T"_s, u"S"_s);
+    writeTextStripRecord(
+        &edited, context, installation.path(u"SOL_IMG/checker.bmp"_s), Looks, u"T"_s, u"S"_s);
     const IniFile ini(installation.path(u"SOL_INI/LOOKS.INI"_s));
-    QCOMPARE(ini.readString(u"S"_s, u"T.FillObject.Image"_s, QString()),
-             u"SOL_IMG\\checker.bmp"_s);
+    QCOMPARE(ini.readString(u"S"_s, u"T.FillObject.Image"_s, QString()), u"SOL_IMG\\checker.bmp"_s);
 
     FillPanel restored;
     QVERIFY(Load_LMDFILL(&restored, context, Looks, u"T"_s, u"S"_s));
-    QCOMPARE(restored.picture().toImage().convertToFormat(QImage::Format_RGB32),
-             checkerPicture());
+    QCOMPARE(restored.picture().toImage().convertToFormat(QImage::Format_RGB32), checkerPicture());
     QCOMPARE(fillPicturePath(&restored), installation.path(u"SOL_IMG/checker.bmp"_s));
     QCOMPARE(restored.fillStyle(), FillStyle::Bitmap);
 }
@@ -368,8 +362,7 @@ void TestLookWidgets::missingFillPictureKeepsPicture()
     FillPanel panel;
     QVERIFY(loadFillPicture(&panel, installation.path(u"SOL_IMG/mine.bmp"_s)));
     // The record names "SOL_IMG\\gone.bmp", which is not there.
-    QVERIFY(Load_LMDFILL(&panel, context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s,
-                         u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(&panel, context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
     QCOMPARE(fillPicturePath(&panel), installation.path(u"SOL_IMG/mine.bmp"_s));
     QVERIFY(!panel.picture().isNull());
     // Nor does a file that is not a picture replace it.
@@ -393,7 +386,7 @@ void TestLookWidgets::questionGroupOptions()
 
     RadioGroup restored;
     QVERIFY(Load_LMDFILL(&restored, context, Looks, u"E2"_s, u"2"_s));
-    QCOMPARE(restored.items(), (QStringList{u"uno"_s, u"due"_s, u"tre"_s}));
+    QCOMPARE(restored.items(), (QStringList { u"uno"_s, u"due"_s, u"tre"_s }));
     QCOMPARE(readLook(&restored).font, readLook(&edited).font);
     QCOMPARE(restored.font().pointSize(), 12);
 }
