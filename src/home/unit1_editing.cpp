@@ -23,9 +23,8 @@ namespace solvaro {
 namespace {
 
 const QString FillImageSuffix = QStringLiteral(".FillObject.Image");
-// The player's problem text panel and the panel that sits right under it.
+// The player's problem text panel, which the panel LMDFill0 sits right under.
 const QString ProblemTextPanel = QStringLiteral("LMDtestp");
-const QString PanelUnderProblemText = QStringLiteral("LMDFill0");
 constexpr int GapUnderProblemText = 2;
 
 } // namespace
@@ -76,7 +75,7 @@ bool TForm1::xMouseUp(QWidget *page, QWidget *element)
     }
     if (element->objectName() == ProblemTextPanel) {
         const TFormP3 *player = m_context.forms.FormP3;
-        if (QWidget *below = player ? player->findChild<QWidget *>(PanelUnderProblemText) : nullptr)
+        if (QWidget *below = player ? player->LMDFill0 : nullptr)
             below->move(below->x(), element->y() + element->height() + GapUnderProblemText);
     }
     return confirmed;

@@ -1,6 +1,7 @@
 #include "dialogs/unit4.h"
 #include "home/tgif.h"
 #include "home/unit1.h"
+#include "player/unitp3.h"
 #include "storage/inifile.h"
 #include "ui/elementtag.h"
 #include "ui/fillpanel.h"
@@ -63,6 +64,7 @@ private slots:
     void fillsHandTheirStoredPicture();
     void elementEditingNeedsTheTeachersMode();
     void editingAStripStoresItsLook();
+    void problemTextPanelPushesThePanelBelow();
 
     void draggingATextBoxStoresItsPlace_data();
     void draggingATextBoxStoresItsPlace();
@@ -209,6 +211,20 @@ void TestHomePageEditing::editingAStripStoresItsLook()
     QCOMPARE(confirm.shown, 1);
     QCOMPARE(ini(u"SOL_INI/SKIN.INI"_s).readString(u"LMDFill2"_s, u"LMDFill2.Caption"_s, QString()),
              u"Nuova striscia"_s);
+}
+
+void TestHomePageEditing::problemTextPanelPushesThePanelBelow()
+{
+    start();
+    home()->EditMode = true;
+    TFormP3 *player = m_program->context->forms.FormP3;
+    player->LMDtestp->setGeometry(10, 20, 300, 100);
+    player->LMDFill0->move(10, 400);
+    ConfirmOnShow confirm(m_program->context->forms.Form4);
+    QVERIFY(home()->xMouseUp(player, player->LMDtestp));
+    QCOMPARE(confirm.shown, 1);
+    QCOMPARE(player->LMDFill0->y(), 122);
+    QCOMPARE(player->LMDFill0->x(), 10);
 }
 
 void TestHomePageEditing::draggingATextBoxStoresItsPlace_data()
