@@ -219,8 +219,8 @@ void StepCycle::finishExercise()
     m_media.CreaWAV(5);
     // Long enough for the bottom animation to cross the work area.
     m_media.flags().soundTicks = m_media.workAreaWidth() / 10;
-    // The animation the teacher files for an exercise ended successfully.
-    m_media.showTopAnimation(QStringLiteral("GIF3"));
+    // Both endings show GIF4 on top; GIF3 is seen only in the teacher's preview.
+    m_media.showTopAnimation(QStringLiteral("GIF4"));
     m_media.CreaCOC(SolvedByPupil);
     m_media.CreaGIF(QStringLiteral("GIF6"));
     m_view.scrollTo(stepTop(stepCount() - 1) + 60);

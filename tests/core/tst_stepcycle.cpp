@@ -132,7 +132,7 @@ void TestStepCycle::onlyStepIsAQuestionGroup()
     QVERIFY(f.flags().cockadeSliding);
     QVERIFY(!f.flags().correctPending);
     QCOMPARE(f.view.log, (QStringList{u"solved"_s, u"smiley 0 %1 5"_s.arg(verde), u"label 0 Giusta"_s,
-                                      u"sound 5"_s, u"top GIF3"_s, u"cockade SOL_IMG\\coccarda.bmp"_s,
+                                      u"sound 5"_s, u"top GIF4"_s, u"cockade SOL_IMG\\coccarda.bmp"_s,
                                       u"bottom GIF6"_s, u"scroll 65"_s, u"panel hidden"_s}));
     QCOMPARE(f.steps().answerLabel(0), std::optional<QString>(u"Giusta"_s));
 }
@@ -399,7 +399,7 @@ void TestStepCycle::roadThroughAnExercise()
     QCOMPARE(f.steps().totalErrors(), 2);
     QVERIFY(f.view.contains(u"cockade SOL_IMG\\coccarda.bmp"_s));
     QVERIFY(f.view.contains(u"sound 5"_s));
-    QVERIFY(f.view.contains(u"top GIF3"_s));
+    QVERIFY(f.view.contains(u"top GIF4"_s));
     QVERIFY(f.view.contains(u"bottom GIF6"_s));
     QCOMPARE(f.flags().soundTicks, 70);
 
