@@ -4,6 +4,8 @@
 #include "player/playerview.h"
 #include "player/stepcycle.h"
 
+#include <algorithm>
+
 namespace solvaro {
 
 namespace {
@@ -12,8 +14,16 @@ constexpr int bottomStep = 10;
 constexpr int cockadeStep = 18;
 constexpr int panelStep = 5;
 // While more ticks than this are left the bottom animation starts again from
-// the left: only the exercise-ended feedback counts that long.
+// the left: only the exercise-ended feedback counts that long. It counts one
+// tick per 10 pixels of the work area, so on a work area wider than 1000
+// pixels the animation must wait less, or it would stop short of the right
+// edge.
 constexpr int crossingTicks = 99;
+
+int ticksBeforeCrossing(int workAreaWidth)
+{
+    return std::max(crossingTicks, workAreaWidth / bottomStep - 1);
+}
 
 } // namespace
 
@@ -53,7 +63,9 @@ void FeedbackTicker::countDown()
     FeedbackFlags &flags = m_media.flags();
     if (flags.soundTicks > 0) {
         if (m_media.hasBottomAnimation()) {
-            int left = flags.soundTicks > crossingTicks ? 0 : m_media.bottomLeft();
+            int left = flags.soundTicks > ticksBeforeCrossing(m_media.workAreaWidth())
+                ? 0
+                : m_media.bottomLeft();
             if (left < m_media.workAreaWidth())
                 left += bottomStep;
             m_media.moveBottomAnimation(left);

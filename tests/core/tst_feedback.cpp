@@ -21,6 +21,7 @@ private slots:
     void missingSoundAdvancesAtOnce();
     void cockadeSlide();
     void missingCockadeEndsTheSlide();
+    void bottomAnimationCrossesTheWorkArea_data();
     void bottomAnimationCrossesTheWorkArea();
     void solutionFeedback();
     void pupilModeRemovesTheFirstBottomAnimation();
@@ -204,23 +205,31 @@ void TestFeedback::missingCockadeEndsTheSlide()
     QCOMPARE(f.tickUntilIdle(), 2);
 }
 
+void TestFeedback::bottomAnimationCrossesTheWorkArea_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("1000 pixels") << 1000;
+    QTest::newRow("wider than 1000 pixels") << 1400;
+}
+
 void TestFeedback::bottomAnimationCrossesTheWorkArea()
 {
+    QFETCH(int, width);
     PlayerFixture f(u"C"_s, {}, {5});
     f.groups[0] = QStringList{u"A"_s};
-    f.player.setWorkAreaWidth(1000);
+    f.player.setWorkAreaWidth(width);
     f.load(0);
     f.steps().B1Click(0);
-    QCOMPARE(f.flags().soundTicks, 100);
+    QCOMPARE(f.flags().soundTicks, width / 10);
     f.view.clear();
     f.player.tick();
     QCOMPARE(f.player.media().bottomLeft(), 10);
     f.player.tick();
     QCOMPARE(f.player.media().bottomLeft(), 20);
-    for (int i = 2; i < 100; ++i)
+    for (int i = 2; i < width / 10; ++i)
         f.player.tick();
-    QCOMPARE(f.player.media().bottomLeft(), 1000);
-    QCOMPARE(f.view.starting(u"bottom left"_s).size(), 100);
+    QCOMPARE(f.player.media().bottomLeft(), width);
+    QCOMPARE(f.view.starting(u"bottom left"_s).size(), width / 10);
     QVERIFY(!f.view.contains(u"bottom removed"_s));
     f.player.tick();
     QVERIFY(f.view.contains(u"bottom removed"_s));
