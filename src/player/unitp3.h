@@ -1,21 +1,259 @@
 #pragma once
 
+#include "player/playerlogic.h"
+#include "player/playerview.h"
+
+#include <QFont>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QVector>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QTimer;
 
 namespace solvaro {
 
 struct AppContext;
+class AnimatedPicture;
+class FillPanel;
+class HintWindow;
+class IniFile;
+class RadioGroup;
+class ScrollBox;
+class SpeedButton;
+class TextLabel;
+class pLMDedit;
 
-// The exercise player: one exercise of the current sheet, solved step by step.
-class TFormP3 final : public QWidget
+// The exercise player, page 1 of the main window: one exercise of the sheet
+// chosen on the home page, solved step by step in the question panel, with
+// sounds, animations, smileys and a cockade greeting the answers. In the
+// teacher's editing mode it shows every step at once and its elements open
+// their editors. The logic lives in PlayerLogic; this form dresses the screen
+// for it (PlayerView), forwards the pupil's actions and ticks its 100 ms timer.
+//
+// The main window drives the page with page commands: a code written into the
+// page's tag, then a request to close it (see FormClose).
+class TFormP3 final : public QWidget, public PlayerView
 {
     Q_OBJECT
+    Q_PROPERTY(bool isClosed MEMBER isClosed)
+    Q_PROPERTY(int EsercizioAttuale MEMBER EsercizioAttuale)
 
 public:
+    // Page commands.
+    enum PageCommand {
+        CommandHome = 1,
+        CommandLoadProgress = 2,
+        CommandSaveProgress = 3,
+        CommandPrint = 4,
+        CommandHelp = 5,
+        CommandExerciseChanged = 7,
+        CommandSolution = 8,
+        CommandRestore = 9,
+    };
+
     explicit TFormP3(AppContext &context, QWidget *parent = nullptr);
+    ~TFormP3() override;
+
+    // Components.
+    ScrollBox *SB = nullptr;
+    FillPanel *LMDmessg = nullptr;
+    TextLabel *sheetLabel = nullptr;
+    TextLabel *exerciseLabel = nullptr;
+    TextLabel *errorsLabel = nullptr;
+    FillPanel *LMDtestp = nullptr;
+    FillPanel *LMDtesto = nullptr;
+    AnimatedPicture *GifTop = nullptr;
+    AnimatedPicture *LMDimage = nullptr;
+    FillPanel *LMDFill0 = nullptr;
+    FillPanel *E1sp = nullptr;
+    FillPanel *LMDSimplePanel2 = nullptr;
+    SpeedButton *H1 = nullptr;
+    SpeedButton *B1 = nullptr;
+    ScrollBox *E1sb = nullptr;
+    RadioGroup *E1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    HintWindow *msg = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    // State.
+    QString exerciseFileName;
+    QString exerciseSection;
+    // The exercise tab being left, handed over by the main window.
+    int EsercizioAttuale = 0;
+    // True after a real close, false when a page command kept the page open.
+    bool isClosed = false;
+    QString imagePath;
+    // "HELP_GEN" of the exercise, with real line breaks.
+    QString generalHelp;
+
+    // What the sheet built on the work area; slots of freed elements are null.
+    QVector<QPointer<AnimatedPicture>> smileyImages;
+    QVector<QPointer<TextLabel>> answerLabels;
+    QVector<QPointer<FillPanel>> sectionBands;
+    QVector<QPointer<FillPanel>> formulaPanels;
+    // formulaInputs[k][i] is the field at position i + 1 of formula k.
+    QVector<QVector<QPointer<pLMDedit>>> formulaInputs;
+    QPointer<AnimatedPicture> bottomAnimator;
+    QPointer<AnimatedPicture> cockadeImage;
+
+    // The page is shown: the exercise tabs of the sheet, then the sheet.
+    void FormActivate();
+    void PREPARE_EXERCISE();
+    // Loads the exercise of the selected exercise tab onto the screen.
+    void INIZIO();
+    void CLEAR_ALL_OBJ();
+    // The top animation's place and the teacher's preview.
+    void GIFinit();
+    // The page command in the tag; true when the page may really close.
+    bool FormClose();
+
+    // The 100 ms sequencer. Tests call it instead of waiting on the timer.
+    void Timer1Timer();
+    // The answer button: judges the current step. A formula the evaluator
+    // cannot read throws; nothing is counted then.
+    void B1Click();
+    void H1Click();
+    // An operator field was clicked: the operator menu opens at the cursor.
+    void OperandoClick(pLMDedit *field);
+    // Operator menu item 0 to 3.
+    void N1Click(int item);
+    // A number field was clicked: the teacher's Expression Box.
+    void dato1Click(pLMDedit *field);
+    // An answer label was clicked (teacher): the Edit Box on its question group.
+    void LabelClick(int step);
+    // Keeps the message bar and the problem band at the top of the view.
+    void SBScroll();
+    // Mouse-up on the message bar, problem band, work area or a section band.
+    void ElementMouseUp(QWidget *element, Qt::MouseButton button);
+    // Dragging the problem text and the top animation (teacher).
+    void GifTopMouseDown(QWidget *element, Qt::MouseButton button, const QPoint &screenPos);
+    void GifTopMouseMove(QWidget *element, const QPoint &screenPos);
+    void GifTopMouseUp(QWidget *element, Qt::MouseButton button);
+    // Dragging the exercise picture (teacher).
+    void ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos);
+    void ImageMouseMove(const QPoint &screenPos);
+    void ImageMouseUp(Qt::MouseButton button);
+
+    // What the page commands of progress and printing do; each runs only when
+    // the player has checked that it may (not busy, right mode). Empty hooks
+    // do nothing.
+    std::function<void()> loadProgressCommand;
+    std::function<void()> saveProgressCommand;
+    std::function<void()> printCommand;
+    std::function<void()> restoreCommand;
+    // The editors the teacher's clicks open; by default the home page's
+    // element editing operation and the "Edit Box" on a question group. Both
+    // return whether the teacher confirmed.
+    std::function<bool(QWidget *element)> editElement;
+    std::function<bool(QWidget *group, const QString &file, const QString &section,
+                       const QString &key)>
+        editQuestionGroup;
+
+    // Off: the timer never runs by itself and Timer1Timer is called by hand.
+    void setTimerRunning(bool on);
+
+    PlayerLogic &logic() { return m_logic; }
+    const PlayerLogic &logic() const { return m_logic; }
+    bool isBusy() const { return m_logic.isBusy(); }
+    bool editMode() const;
+    int currentSheet() const;
+    // The selected exercise tab (0 without one).
+    int currentExercise() const;
+    // The pupil's progress file, resolved.
+    QString pupilProgressPath() const;
+
+    // PlayerView.
+    void showErrors(const QString &text) override;
+    void showHint(const QString &text) override;
+    void loadQuestionGroup(const QStringList &options, const LookFont &font) override;
+    void showQuestionPanel(int top) override;
+    void showButtonBar(int top) override;
+    void moveQuestionPanel(int top) override;
+    void hideQuestionPanel() override;
+    void showFormulaRows() override;
+    void showSmiley(int step, const QString &file, int top) override;
+    void showAnswerLabel(int step, const QString &text, const LookFont &font) override;
+    void clearExercisePictures() override;
+    SoundStart playSound(int n) override;
+    void stopSound() override;
+    void showTopAnimation(const QString &key) override;
+    void showTopAnimationFile(const QString &path) override;
+    void hideTopAnimation() override;
+    void showBottomAnimation(const QString &key) override;
+    void moveBottomAnimation(int left) override;
+    void removeBottomAnimation() override;
+    bool showCockade(const QString &file) override;
+    void moveCockade(int top) override;
+    void scrollTo(int y) override;
+    void raiseSolvedCounter() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Building the page (unitp3.cpp).
+    void FormCreate();
+    void buildProblemArea();
+    void buildQuestionPanel();
+    void connectHandlers();
+    void listenToMouse(QWidget *element);
+
+    // The sheet and the exercise (unitp3_sheet.cpp).
+    void startTimerIfRunning();
+    void applyRecords();
+    void placeBars();
+    void dressForMode();
+    void buildSectionBands();
+    void writeMessageLabels();
+    void loadExercisePicture();
+    void CARICA_PROBLEMA();
+    QuestionGroup readQuestionGroup(int step);
+
+    // Formula panels (unitp3_formulas.cpp).
+    void CreaAllINPUT();
+    void freeFormulaPanels();
+    void fieldEdited(pLMDedit *field);
+    void confirmFromField();
+
+    // Page commands (unitp3_commands.cpp).
+    void exerciseTabChanged();
+    void showSolution();
+    void showGeneralHelp();
+    void saveLeftExercise();
+    void returnHome();
+
+    // Feedback pictures (unitp3_feedback.cpp).
+    QStringList previewGifPaths() const;
+    AnimatedPicture *newWorkAreaPicture();
+    bool onShow() const;
+
+    // Teacher's editing (unitp3_editing.cpp).
+    void storeDraggedPosition(QWidget *element);
+    void storePictureGeometry();
+    void setEditingCursors();
+
     AppContext &m_context;
+    PlayerLogic m_logic;
+    bool m_timerRunning = true;
+    QFont m_questionFont;
+    // The exercise file read once for the loading of one exercise.
+    const IniFile *m_openExerciseFile = nullptr;
+    // Whether the sheet's widgets exist (between PREPARE_EXERCISE and a real close).
+    bool m_prepared = false;
+
+    // Teacher's dragging.
+    bool m_textDragging = false;
+    bool m_pictureDragging = false;
+    QPoint m_lastCursor;
 };
 
 } // namespace solvaro

@@ -1,0 +1,300 @@
+#include "tst_playerfixture.h"
+
+#include "dialogs/unit4.h"
+#include "storage/designspace.h"
+#include "ui/fillpanel.h"
+#include "ui/memo.h"
+
+#include <QTest>
+
+using namespace solvaro;
+using namespace Qt::StringLiterals;
+
+// The player in the teacher's editing mode: every step at once, the Expression
+// Box behind the number fields, the Edit Box behind answer labels and bands,
+// dragging the problem text, and the preview of the animations.
+class TestPlayerTeacher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyStepShowsAtOnce_data();
+    void everyStepShowsAtOnce();
+    void expressionBoxStoresTheExpectedFormula_data();
+    void expressionBoxStoresTheExpectedFormula();
+    void cancelledExpressionBoxWritesNothing();
+    void numberFieldsOpenNothingForThePupil();
+    void answerLabelOpensTheEditBoxOnItsQuestionGroup();
+    void rightClicksOpenTheElementEditor_data();
+    void rightClicksOpenTheElementEditor();
+    void emptySectionCaptionsAreNamed();
+    void previewShowsTheAnimationsInTurn();
+    void draggingTheProblemTextStoresItsPlace();
+    void draggingTheTopAnimationStoresItsPlace();
+
+private:
+    PlayerProgram &program() { return *m_program; }
+    TFormP3 *player() { return m_program->player(); }
+
+    std::unique_ptr<TestInstallation> m_installation;
+    std::unique_ptr<PlayerProgram> m_program;
+};
+
+void TestPlayerTeacher::init()
+{
+    m_installation = std::make_unique<TestInstallation>();
+    m_installation->copySample();
+    m_program = std::make_unique<PlayerProgram>(*m_installation);
+}
+
+void TestPlayerTeacher::cleanup()
+{
+    m_program.reset();
+    m_installation.reset();
+}
+
+void TestPlayerTeacher::everyStepShowsAtOnce_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("panels");
+
+    QTest::newRow("two groups, one formula")
+        << 0 << QStringList{u"QUESTION GROUP N.0"_s, u"QUESTION GROUP N.1"_s} << 1;
+    QTest::newRow("one group, two equivalences") << 2 << QStringList{u"QUESTION GROUP N.0"_s} << 2;
+}
+
+void TestPlayerTeacher::everyStepShowsAtOnce()
+{
+    QFETCH(int, sheet);
+    QFETCH(QStringList, labels);
+    QFETCH(int, panels);
+
+    program().openSheet(sheet, true);
+    QVERIFY(player()->E1sp->isHidden());
+    QVERIFY(!player()->GifTop->isHidden());
+    QCOMPARE(player()->formulaPanels.size(), panels);
+    for (const QPointer<FillPanel> &panel : std::as_const(player()->formulaPanels))
+        QVERIFY(panel->isVisible());
+    // Number fields are open for the Expression Box.
+    QVERIFY(program().field(0, 1)->isEnabled());
+    for (int step = 0; step < labels.size(); ++step) {
+        TextLabel *label = player()->answerLabels.at(step);
+        QVERIFY(label);
+        QCOMPARE(label->caption(), labels.at(step));
+        QVERIFY(!label->isTransparent());
+        QCOMPARE(label->y(), player()->logic().steps().stepTop(step));
+    }
+    // Every step has its smiley, green as nothing was answered wrong.
+    for (int step = 0; step < player()->logic().steps().stepCount(); ++step)
+        QCOMPARE(pictureName(player()->smileyImages.at(step)), u"Smiley Verde.bmp"_s);
+    QVERIFY(player()->LMDFill0->hasInnerBevel());
+    QVERIFY(player()->LMDtesto->hasInnerBevel());
+}
+
+void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("formula");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("formula") << 0 << 0 << 3 << u"12 x 7"_s << u"12*7"_s;
+    QTest::newRow("formula with division") << 1 << 0 << 7 << u"36 : 6 - 2"_s << u"36/6-2"_s;
+    QTest::newRow("equivalence as typed") << 2 << 1 << 4 << u"4 m = 400 cm"_s << u"4 m = 400 cm"_s;
+}
+
+void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula()
+{
+    QFETCH(int, sheet);
+    QFETCH(int, formula);
+    QFETCH(int, position);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    program().openSheet(sheet, true);
+    program().selectExercise(3);
+    const QString key = u"R%1"_s.arg(formula);
+    const QString before = program().readExerciseKey(sheet, 3, key);
+    const QString neighbour = program().readExerciseKey(sheet, 2, key);
+    program().dialogs.inputAnswers = {typed};
+    QTest::mouseClick(program().field(formula, position), Qt::LeftButton);
+    QCOMPARE(program().dialogs.lastCaption, u"Expression Box"_s);
+    QCOMPARE(program().dialogs.prompts, QStringList{u"Result=              es. 139+89"_s});
+    QCOMPARE(program().readExerciseKey(sheet, 3, key), stored);
+    // Only the exercise on show changed.
+    QVERIFY(before != stored);
+    QCOMPARE(program().readExerciseKey(sheet, 2, key), neighbour);
+}
+
+void TestPlayerTeacher::cancelledExpressionBoxWritesNothing()
+{
+    program().openSheet(0, true);
+    const QByteArray before = m_installation->readFile(u"SOL_INI/Tipo0.INI"_s);
+    program().dialogs.inputAnswers = {std::nullopt};
+    QTest::mouseClick(program().field(0, 1), Qt::LeftButton);
+    QCOMPARE(program().dialogs.prompts.size(), 1);
+    QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo0.INI"_s), before);
+    // An operator field opens nothing for the teacher.
+    QTest::mouseClick(program().field(0, 2), Qt::LeftButton);
+    QCOMPARE(program().dialogs.prompts.size(), 1);
+    QVERIFY(!player()->PopupMenu1->isVisible());
+}
+
+void TestPlayerTeacher::numberFieldsOpenNothingForThePupil()
+{
+    program().openSheet(0);
+    for (int step = 0; step < 2; ++step) {
+        program().chooseOption(program().shownOptions().indexOf(program().correctOption(0, 0, step)));
+        program().pressOk();
+        program().tickUntilIdle();
+    }
+    QTest::mouseClick(program().field(0, 1), Qt::LeftButton);
+    QVERIFY(program().dialogs.prompts.isEmpty());
+}
+
+void TestPlayerTeacher::answerLabelOpensTheEditBoxOnItsQuestionGroup()
+{
+    program().openSheet(0, true);
+    QStringList opened;
+    player()->editQuestionGroup = [&](QWidget *group, const QString &file, const QString &section,
+                                      const QString &key) {
+        opened << group->objectName() + u' ' + file + u' ' + section + u' ' + key;
+        // The teacher rewrites the options and confirms.
+        TForm4 *editBox = program().context->forms.Form4;
+        editBox->prepare(group, QString(), file, section, key);
+        editBox->Memo1->setLines({u"Giusta"_s, u"Sbagliata"_s});
+        editBox->LMDButton1Click();
+        return true;
+    };
+    TextLabel *label = player()->answerLabels.at(1);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(opened, QStringList{u"E1 SOL_INI\\Tipo0.INI 0 E1"_s});
+    QCOMPARE(elementTag(player()->E1), 1);
+    QCOMPARE(program().readExerciseKey(0, 0, u"E1"_s), u"Giusta|Sbagliata"_s);
+    QCOMPARE(player()->answerLabels.at(1)->font(), player()->E1->font());
+    QCOMPARE(player()->answerLabels.at(1)->caption(), u"QUESTION GROUP N.1"_s);
+}
+
+void TestPlayerTeacher::rightClicksOpenTheElementEditor_data()
+{
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("edited");
+
+    QTest::newRow("message bar") << true << u"LMDmessg"_s << u"LMDmessg"_s;
+    QTest::newRow("label of the message bar") << true << u"errorsLabel"_s << u"LMDmessg"_s;
+    QTest::newRow("problem band") << true << u"LMDtestp"_s << u"LMDtestp"_s;
+    QTest::newRow("problem text") << true << u"LMDtesto"_s << u"LMDtesto"_s;
+    QTest::newRow("work area") << true << u"LMDFill0"_s << u"LMDFill0"_s;
+    QTest::newRow("section band") << true << u"SEZIONE1"_s << u"SEZIONE1"_s;
+    QTest::newRow("pupil") << false << u"LMDtestp"_s << QString();
+}
+
+void TestPlayerTeacher::rightClicksOpenTheElementEditor()
+{
+    QFETCH(bool, editMode);
+    QFETCH(QString, clicked);
+    QFETCH(QString, edited);
+
+    program().openSheet(0, editMode);
+    QStringList opened;
+    player()->editElement = [&](QWidget *element) {
+        opened << element->objectName();
+        return true;
+    };
+    auto *target = player()->findChild<QWidget *>(clicked);
+    QVERIFY(target);
+    // The bottom right corner is clear of the element's children.
+    const QPoint corner(target->width() - 1, target->height() - 1);
+    QTest::mouseClick(target, Qt::RightButton, {}, corner);
+    QCOMPARE(opened, edited.isEmpty() ? QStringList() : QStringList{edited});
+    // A left click edits nothing.
+    opened.clear();
+    QTest::mouseClick(target, Qt::LeftButton, {}, corner);
+    QVERIFY(opened.isEmpty());
+}
+
+void TestPlayerTeacher::emptySectionCaptionsAreNamed()
+{
+    {
+        IniFile file(program().exerciseFile(0));
+        file.writeString(u"0"_s, u"SEZIONE1.Caption"_s, QString());
+        file.updateFile();
+    }
+    program().openSheet(0, true);
+    QCOMPARE(player()->sectionBands.at(1)->caption(), u"SECTION 1"_s);
+    program().main()->LMDhomeClick();
+    program().openSheet(0, false);
+    QCOMPARE(player()->sectionBands.at(1)->caption(), QString());
+}
+
+void TestPlayerTeacher::previewShowsTheAnimationsInTurn()
+{
+    program().openSheet(0, true);
+    QStringList top;
+    QStringList bottom;
+    for (int tick = 0; tick < 40; ++tick) {
+        player()->Timer1Timer();
+        if (tick % 10 == 0) {
+            top << pictureName(player()->GifTop);
+            bottom << pictureName(player()->bottomAnimator);
+        }
+    }
+    QCOMPARE(top, (QStringList{u"Pollice.gif"_s, u"Riprova.gif"_s, u"Coriandoli.gif"_s, u"Stella.gif"_s}));
+    QCOMPARE(bottom, (QStringList{u"Omino.gif"_s, u"Omino.gif"_s, u"Omino.gif"_s, u"Palla.gif"_s}));
+    // The preview starts again with the first animation.
+    player()->Timer1Timer();
+    QCOMPARE(player()->logic().preview().previewCounter(), 11);
+    QVERIFY(!player()->isBusy());
+    QVERIFY(program().sound.played.isEmpty());
+}
+
+void TestPlayerTeacher::draggingTheProblemTextStoresItsPlace()
+{
+    program().openSheet(0, true);
+    FillPanel *text = player()->LMDtesto;
+    const QPoint start = text->pos();
+    QTest::mousePress(text, Qt::LeftButton, {}, QPoint(10, 10));
+    player()->GifTopMouseMove(text, text->mapToGlobal(QPoint(10, 10)) + QPoint(40, 20));
+    QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(50, 30));
+    QCOMPARE(text->pos(), start + QPoint(40, 20));
+    const DesignSpace design(QSize(1680, 1050));
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDtesto.Left"_s).toInt(), design.leftToStored(text->x()));
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDtesto.Top"_s).toInt(), design.topToStored(text->y()));
+
+    // The next load puts it there again.
+    program().selectExercise(1);
+    program().selectExercise(0);
+    QCOMPARE(player()->LMDtesto->pos(), start + QPoint(40, 20));
+}
+
+void TestPlayerTeacher::draggingTheTopAnimationStoresItsPlace()
+{
+    program().openSheet(0, false);
+    const QByteArray before = m_installation->readFile(u"SOL_INI/Tipo0.INI"_s);
+    player()->GifTopMouseDown(player()->GifTop, Qt::LeftButton, QPoint(100, 100));
+    player()->GifTopMouseMove(player()->GifTop, QPoint(140, 120));
+    player()->GifTopMouseUp(player()->GifTop, Qt::LeftButton);
+    // The pupil moves and writes nothing.
+    QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo0.INI"_s), before);
+
+    program().main()->LMDhomeClick();
+    program().openSheet(0, true);
+    const QPoint start = player()->GifTop->pos();
+    player()->GifTopMouseDown(player()->GifTop, Qt::LeftButton, QPoint(100, 100));
+    player()->GifTopMouseMove(player()->GifTop, QPoint(60, 130));
+    player()->GifTopMouseUp(player()->GifTop, Qt::LeftButton);
+    QCOMPARE(player()->GifTop->pos(), start + QPoint(-40, 30));
+    const IniFile file(program().exerciseFile(0));
+    const DesignSpace design(QSize(1680, 1050));
+    QCOMPARE(file.readInteger(u"GIFtop"_s, u"Left"_s, 0), design.leftToStored(start.x() - 40));
+    QCOMPARE(file.readInteger(u"GIFtop"_s, u"Top"_s, 0), design.topToStored(start.y() + 30));
+}
+
+QTEST_MAIN(TestPlayerTeacher)
+#include "tst_playerteacher.moc"
