@@ -1,5 +1,6 @@
 # Files of src/dialogs
 list(APPEND SOLVARO_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/closingscore.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
 )
