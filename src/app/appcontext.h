@@ -6,12 +6,12 @@
 
 namespace solvaro {
 
+class Platform;
 class SoundOutput;
 
 // What every form of a running program shares: the machine's environment, the
-// installation, the sound channel and the other forms.
-struct AppContext
-{
+// installation, the sound channel, the desktop and the other forms.
+struct AppContext {
     explicit AppContext(const Environment &environment)
         : env(environment)
         , folders(environment.executableFolder)
@@ -21,6 +21,9 @@ struct AppContext
     Environment env;
     DataFolders folders;
     SoundOutput *sound = nullptr; // not owned
+    // Help document, volume control and system facts; not owned. Without one
+    // those actions do nothing.
+    Platform *platform = nullptr;
     Forms forms;
 };
 

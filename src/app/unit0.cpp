@@ -1,14 +1,201 @@
 #include "app/unit0.h"
 
 #include "app/appcontext.h"
+#include "app/dialogs.h"
+#include "app/platform.h"
+#include "app/versioncaption.h"
+#include "dialogs/unit3.h"
+#include "home/unit1.h"
+#include "player/unitp3.h"
+#include "storage/datafolders.h"
+#include "storage/designspace.h"
+#include "storage/globalsettings.h"
+#include "ui/fillpanel.h"
+#include "ui/lookwidgets.h"
+#include "ui/pagehost.h"
+#include "ui/picturebutton.h"
+#include "ui/tabstrip.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QShortcut>
+#include <QVBoxLayout>
 
 namespace solvaro {
+
+namespace {
+
+// Size of the window before it is maximised.
+constexpr int designedWindowWidth = 1678;
+constexpr int designedWindowHeight = 1008;
+
+} // namespace
 
 TForm0::TForm0(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("Form0"));
+    resize(designedWindowWidth, designedWindowHeight);
+
+    buildToolbar();
+    FD = new PageHost(this);
+    FD->setObjectName(QStringLiteral("FD"));
+    FD->setAutoFillBackground(true);
+    QPalette hostColors = FD->palette();
+    hostColors.setColor(QPalette::Window, Qt::white);
+    FD->setPalette(hostColors);
+    FD->installEventFilter(this);
+    buildStartPanel();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(LMDSimplePanel3);
+    layout->addWidget(FD, 1);
+
+    connectHandlers();
+    FormCreate();
+}
+
+TForm0::~TForm0() = default;
+
+void TForm0::FormCreate()
+{
+    toolbarSequence = QList<QWidget *> { LMDhome, LMDconfigure, LMDcopy, LMDdelete, LMDcarica,
+        LMDsalva, LMDstampa, LMDhelp, LMDspeaker, LMDsoluzione, LMDripristina, TabEserc };
+    layoutToolbarInDesignOrder();
+
+    setWindowTitle(
+        versionCaption(QCoreApplication::applicationFilePath(), QStringLiteral(SOLVARO_VERSION)));
+    // Qt paints every widget double-buffered.
+    solvedExercises = 0;
+    DesignHeight = solvaro::DesignHeight;
+    DesignWidth = solvaro::DesignWidth;
+
+    Load_LMDFILL(LMDFill15, m_context, dataFolder::globalSettings,
+        globalSettings::captionStripSection, globalSettings::captionStripSection);
+
+    for (const int key : { Qt::Key_F1, Qt::Key_F2 }) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
+    }
+}
+
+void TForm0::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Without a window manager a window may never become active; the pages
+    // must be in place before anything is clicked all the same.
+    FormActivate();
+}
+
+void TForm0::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm0::FormActivate()
+{
+    // The window becomes active again after every dialog; only the first
+    // activation sets the pages up, so that later ones cannot hide the toolbar
+    // under the player.
+    if (m_activated)
+        return;
+    m_activated = true;
+    const Forms &forms = m_context.forms;
+    FD->addPage(forms.Form1);
+    FD->addPage(forms.FormP3);
+    FD->addPage(forms.Form3);
+    LMDSimplePanel3->hide();
+    relayout();
+}
+
+void TForm0::FormResize()
+{
+    LMDPanelFill1->move(
+        (FD->width() - LMDPanelFill1->width()) / 2, (FD->height() - LMDPanelFill1->height()) / 2);
+}
+
+void TForm0::relayout()
+{
+    if (QLayout *own = layout())
+        own->activate();
+    FormResize();
+}
+
+bool TForm0::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == FD && event->type() == QEvent::Resize)
+        FormResize();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm0::FDChange(int index)
+{
+    // Back on the start panel, which may have been left at another size.
+    if (index < 0)
+        FormResize();
+}
+
+void TForm0::FormKeyDown(int key)
+{
+    if (key == Qt::Key_F2)
+        showSystemInformation();
+    else if (key == Qt::Key_F1)
+        showAboutBox();
+}
+
+void TForm0::showSystemInformation()
+{
+    if (!m_context.platform)
+        return;
+    m_context.env.dialogs->showMessage(
+        systemInformationMessage(m_context.platform->systemInformation()));
+}
+
+void TForm0::showAboutBox()
+{
+    const QLatin1StringView lineEnd("\r\n");
+    m_context.env.dialogs->showMessage(QStringLiteral("Solvaro") + lineEnd
+        + QStringLiteral("Problemi di Matematica per la Scuola Primaria") + lineEnd
+        + QStringLiteral("ver. ") + fourPartVersion(QStringLiteral(SOLVARO_VERSION)) + lineEnd
+        + lineEnd
+        + QStringLiteral("Word problems to solve step by step, for pupils and their teachers.")
+        + lineEnd + QStringLiteral("Built with Qt and the Independent JPEG Group's decoder."));
+}
+
+bool TForm0::editMode() const
+{
+    return m_context.forms.Form1 && m_context.forms.Form1->EditMode;
+}
+
+bool TForm0::FormClose()
+{
+    const Forms &forms = m_context.forms;
+    QWidget *player = forms.FormP3;
+    QWidget *home = forms.Form1;
+    if (player && player->isVisible()) {
+        sendCommand(player, CommandHome);
+        if (playerReportsClosed())
+            backToHomePage();
+        return false;
+    }
+    if (home && home->isVisible()) {
+        forms.Form1->LMDhomeClick();
+        return false;
+    }
+    return true;
+}
+
+void TForm0::closeEvent(QCloseEvent *event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace solvaro

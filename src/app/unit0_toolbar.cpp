@@ -1,0 +1,272 @@
+// The main window's toolbar strip: its buttons, the exercise tabs and the page
+// commands they send.
+#include "app/appcontext.h"
+#include "app/platform.h"
+#include "app/unit0.h"
+#include "player/unitp3.h"
+#include "storage/look.h"
+#include "ui/animatedpicture.h"
+#include "ui/elementtag.h"
+#include "ui/fillpanel.h"
+#include "ui/lookwidgets.h"
+#include "ui/pagehost.h"
+#include "ui/picturebutton.h"
+#include "ui/tabstrip.h"
+
+#include <QGridLayout>
+#include <QSignalBlocker>
+#include <QVariant>
+
+static void initToolbarIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace solvaro {
+
+namespace {
+
+constexpr int stripHeight = 97;
+constexpr int barHeight = 65;
+constexpr int headerHeight = 32;
+constexpr int logoWidth = 67;
+constexpr int buttonTop = 2;
+constexpr int iconButtonWidth = 64;
+// The teacher's buttons carry a caption beside the icon; the home page gives
+// them this width in the teacher's editing mode and 0 otherwise.
+constexpr int captionedButtonWidth = 141;
+constexpr int designExerciseTabs = 14;
+const QRect captionStripPlace(9, 31, 322, 30);
+
+const QColor stripColor(0xe3, 0xf1, 0xfb);
+const QColor tealColor(0x00, 0x80, 0x80);
+// Elements whose look lives in the skin file.
+constexpr int skinTag = 10;
+
+// The player reads the exercise being left from this property.
+constexpr char leavingExerciseProperty[] = "EsercizioAttuale";
+// A player that reports whether it really closed does so in this property.
+constexpr char closedProperty[] = "isClosed";
+
+QFont toolbarFont(bool bold = false)
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSize(9);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void TForm0::buildToolbar()
+{
+    initToolbarIcons();
+
+    LMDSimplePanel3 = new FillPanel(this);
+    LMDSimplePanel3->setObjectName(QStringLiteral("LMDSimplePanel3"));
+    LMDSimplePanel3->setFixedHeight(stripHeight);
+    LMDSimplePanel3->setFillStyle(FillStyle::Brush);
+    LMDSimplePanel3->setBrushColor(stripColor);
+
+    LMDbarra = new FillPanel(LMDSimplePanel3);
+    LMDbarra->setObjectName(QStringLiteral("LMDbarra"));
+    LMDbarra->setFixedHeight(barHeight);
+
+    Image2 = new AnimatedPicture(LMDSimplePanel3);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setFixedSize(logoWidth, barHeight);
+    Image2->setCenter(true);
+    Image2->setTransparent(true);
+    Image2->load(m_context.folders.resolve(QStringLiteral("SOL_IMG\\Logo.bmp")));
+
+    LMD_LABEL = new FillPanel(LMDSimplePanel3);
+    LMD_LABEL->setObjectName(QStringLiteral("LMD_LABEL"));
+    LMD_LABEL->setFixedHeight(headerHeight);
+    LMD_LABEL->setFillStyle(FillStyle::Brush);
+    LMD_LABEL->setBrushColor(tealColor);
+    LMD_LABEL->setCaptionColor(Qt::white);
+    LMD_LABEL->setCaptionAlignment(NineAlignment::CenterLeft);
+    LMD_LABEL->setCaptionFont(toolbarFont(true));
+    setElementTag(LMD_LABEL, SheetWideTag);
+
+    auto *grid = new QGridLayout(LMDSimplePanel3);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(LMDbarra, 0, 0);
+    grid->addWidget(Image2, 0, 1);
+    grid->addWidget(LMD_LABEL, 1, 0, 1, 2);
+
+    const auto button = [this](const char *name, const char *icon, const QString &caption,
+                            const QString &hint) {
+        auto *result = new PictureButton(LMDbarra);
+        result->setObjectName(QString::fromLatin1(name));
+        result->setFont(toolbarFont());
+        result->setPicture(QPixmap(QStringLiteral(":/icons/%1.png").arg(QLatin1StringView(icon))));
+        result->setCaption(caption);
+        result->setToolTip(hint);
+        result->setCursor(Qt::PointingHandCursor);
+        result->setGeometry(0, buttonTop, iconButtonWidth, PictureButton::toolbarHeight);
+        if (!caption.isEmpty())
+            result->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        return result;
+    };
+    LMDhome = button("LMDhome", "home", QString(), QStringLiteral("Home"));
+    LMDconfigure
+        = button("LMDconfigure", "configure", QStringLiteral("General \r\nOptions"), QString());
+    LMDcopy = button("LMDcopy", "copy", QStringLiteral("Copy\r\nExercise\r\n"), QString());
+    LMDdelete = button("LMDdelete", "delete", QStringLiteral("Delete \r\nExercise\r\n"), QString());
+    LMDcarica = button("LMDcarica", "carica", QString(), QStringLiteral("Load"));
+    LMDsalva = button("LMDsalva", "salva", QString(), QStringLiteral("Save"));
+    LMDstampa = button("LMDstampa", "stampa", QString(), QStringLiteral("Print"));
+    LMDhelp = button("LMDhelp", "help", QString(), QStringLiteral("Help"));
+    LMDspeaker = button("LMDspeaker", "speaker", QString(), QStringLiteral("Volume"));
+    LMDsoluzione = button("LMDsoluzione", "soluzione", QString(), QStringLiteral("Solution"));
+    LMDripristina = button("LMDripristina", "ripristina", QString(), QStringLiteral("Restore"));
+
+    TabEserc = new TabStrip(LMDbarra);
+    TabEserc->setObjectName(QStringLiteral("TabEserc"));
+    TabEserc->setFont(toolbarFont(true));
+    {
+        // The player numbers the tabs when it loads a sheet.
+        const QSignalBlocker quiet(TabEserc);
+        for (int i = 1; i <= designExerciseTabs; ++i)
+            TabEserc->addTab(QString::number(i));
+    }
+
+    LMDFill15 = new FillPanel(TabEserc);
+    LMDFill15->setObjectName(QStringLiteral("LMDFill15"));
+    LMDFill15->setGeometry(captionStripPlace);
+    LMDFill15->setWordWrap(true);
+    setElementTag(LMDFill15, skinTag);
+}
+
+void TForm0::layoutToolbarInDesignOrder()
+{
+    int left = buttonTop;
+    for (QWidget *item : std::as_const(toolbarSequence)) {
+        if (item == TabEserc)
+            break;
+        const bool captioned = !static_cast<PictureButton *>(item)->caption().isEmpty();
+        item->setGeometry(left, buttonTop, captioned ? captionedButtonWidth : iconButtonWidth,
+            PictureButton::toolbarHeight);
+        left += item->width();
+    }
+    TabEserc->setGeometry(left, 0, qMax(0, LMDbarra->width() - left), barHeight);
+}
+
+void TForm0::sendCommand(QWidget *page, int command)
+{
+    if (!page)
+        return;
+    setElementTag(page, command);
+    page->close();
+}
+
+void TForm0::sendCommandToPageOnShow(int command)
+{
+    if (FD->currentIndex() >= PlayerPage)
+        sendCommand(FD->currentPage(), command);
+}
+
+bool TForm0::playerReportsClosed() const
+{
+    const QWidget *player = m_context.forms.FormP3;
+    if (!player)
+        return false;
+    const QVariant reported = player->property(closedProperty);
+    if (reported.isValid())
+        return reported.toBool();
+    // A player that does not report it has closed when its page was hidden.
+    return player->isHidden();
+}
+
+void TForm0::backToHomePage()
+{
+    LMDSimplePanel3->hide();
+    relayout();
+    FD->showPage(HomePage);
+}
+
+void TForm0::LMDhomeClick()
+{
+    const int shown = FD->currentIndex();
+    if (shown < 0)
+        return;
+    if (shown != HomePage)
+        sendCommand(FD->currentPage(), CommandHome);
+    if (playerReportsClosed())
+        backToHomePage();
+}
+
+void TForm0::LMDcaricaClick()
+{
+    sendCommandToPageOnShow(CommandLoadProgress);
+}
+
+void TForm0::LMDsalvaClick()
+{
+    sendCommandToPageOnShow(CommandSaveProgress);
+}
+
+void TForm0::LMDstampaClick()
+{
+    sendCommandToPageOnShow(CommandPrint);
+}
+
+void TForm0::LMDhelpClick()
+{
+    sendCommandToPageOnShow(CommandHelp);
+}
+
+void TForm0::LMDsoluzioneClick()
+{
+    sendCommandToPageOnShow(CommandSolution);
+}
+
+void TForm0::LMDripristinaClick()
+{
+    sendCommandToPageOnShow(CommandRestore);
+}
+
+void TForm0::LMDspeakerClick()
+{
+    if (m_context.platform)
+        m_context.platform->startVolumeControl();
+}
+
+void TForm0::LMDconfigureClick()
+{
+    openMediaSettings();
+}
+
+void TForm0::LMDcopyClick()
+{
+    // Copying an exercise belongs to the exercise catalogue, which has no
+    // interface yet; the button is wired so that it only needs calling here.
+}
+
+void TForm0::LMDdeleteClick()
+{
+    // Deleting an exercise belongs to the exercise catalogue, which has no
+    // interface yet; the button is wired so that it only needs calling here.
+}
+
+void TForm0::openMediaSettings()
+{
+    // The media settings dialog has no interface yet: once it offers one, it
+    // is shown here for the current sheet's exercise file and exercise, and
+    // after OK the player reloads its animations.
+}
+
+void TForm0::TabEsercChanging(int leavingIndex)
+{
+    if (QWidget *player = m_context.forms.FormP3)
+        player->setProperty(leavingExerciseProperty, leavingIndex);
+}
+
+void TForm0::TabEsercChange(int)
+{
+    sendCommandToPageOnShow(CommandExerciseChanged);
+}
+
+} // namespace solvaro

@@ -1,0 +1,74 @@
+#pragma once
+
+// What the main window's and the closing screen's tests share: a program
+// assembled on a test installation with scripted dialogs, a sound channel and
+// a desktop that only record what they are asked.
+
+#include "app/appcontext.h"
+#include "app/formcreation.h"
+#include "app/platform.h"
+#include "media/soundoutput.h"
+#include "support/scripteddialogs.h"
+#include "support/testinstallation.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <memory>
+
+namespace solvaro {
+
+class RecordingSound final : public SoundOutput {
+public:
+    QStringList played;
+    QList<bool> looped;
+    int stops = 0;
+
+    void play(const QString &fileName, bool loop) override
+    {
+        played << fileName;
+        looped << loop;
+    }
+    void stop() override { ++stops; }
+};
+
+class RecordingPlatform final : public Platform {
+public:
+    QStringList openedDocuments;
+    int volumeControlStarts = 0;
+    SystemInformation information;
+
+    void openDocument(const QString &path) override { openedDocuments << path; }
+    void startVolumeControl() override { ++volumeControlStarts; }
+    SystemInformation systemInformation() const override { return information; }
+};
+
+// The eight forms of a program on the given installation; destroyed with it.
+class AssembledProgram {
+public:
+    explicit AssembledProgram(const TestInstallation &installation)
+    {
+        Environment env;
+        env.executableFolder = installation.folder();
+        env.screenSize = QSize(1680, 1050);
+        env.decimalSeparator = QLatin1Char('.');
+        env.random = [](int) { return 0; };
+        env.now = [] { return QDateTime(QDate(2024, 5, 6), QTime(10, 0)); };
+        env.dialogs = &dialogs;
+        context = std::make_unique<AppContext>(env);
+        context->sound = &sound;
+        context->platform = &platform;
+        createForms(*context);
+    }
+    ~AssembledProgram() { destroyForms(*context); }
+    AssembledProgram(const AssembledProgram &) = delete;
+    AssembledProgram &operator=(const AssembledProgram &) = delete;
+
+    Forms &forms() const { return context->forms; }
+
+    ScriptedDialogs dialogs;
+    RecordingSound sound;
+    RecordingPlatform platform;
+    std::unique_ptr<AppContext> context;
+};
+
+} // namespace solvaro
