@@ -1,7 +1,13 @@
 #include "app/appcontext.h"
 #include "app/application.h"
+#include "app/desktopplatform.h"
 #include "app/formcreation.h"
+#include "app/singleinstance.h"
+#include "app/startprobe.h"
 #include "app/unit0.h"
+#include "dialogs/unit3.h"
+#include "media/qtsoundoutput.h"
+#include "ui/fillpanel.h"
 #include "ui/widgetdialogs.h"
 
 #include <QDir>
@@ -15,17 +21,26 @@ namespace {
 solvaro::Environment systemEnvironment(solvaro::Dialogs *dialogs)
 {
     solvaro::Environment env;
-    env.executableFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath()
-                           + QLatin1Char('/');
+    env.executableFolder
+        = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         env.screenSize = screen->size();
     const QString separator = QLocale().decimalPoint();
     if (!separator.isEmpty())
         env.decimalSeparator = separator.at(0);
-    env.random = [](int bound) { return bound > 0 ? int(QRandomGenerator::global()->bounded(bound)) : 0; };
+    env.random
+        = [](int bound) { return bound > 0 ? int(QRandomGenerator::global()->bounded(bound)) : 0; };
     env.now = [] { return QDateTime::currentDateTime(); };
     env.dialogs = dialogs;
     return env;
+}
+
+void bringToFront(QWidget *window)
+{
+    if (window->isMinimized())
+        window->showMaximized();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -33,14 +48,35 @@ solvaro::Environment systemEnvironment(solvaro::Dialogs *dialogs)
 int main(int argc, char **argv)
 {
     solvaro::Application app(argc, argv);
+    // A second start brings the running copy to the front and ends quietly.
+    solvaro::SingleInstance instance(solvaro::SingleInstance::userKey());
+    if (!instance.claim())
+        return 0;
+
     solvaro::WidgetDialogs dialogs;
     app.setDialogs(&dialogs);
+    solvaro::QtSoundOutput sound;
+    solvaro::DesktopPlatform platform;
 
     solvaro::AppContext context(systemEnvironment(&dialogs));
+    context.sound = &sound;
+    context.platform = &platform;
     solvaro::createForms(context);
-    dialogs.setParentWindow(context.forms.Form0);
-    context.forms.Form0->showMaximized();
+    solvaro::TForm0 *window = context.forms.Form0;
+    dialogs.setParentWindow(window);
+    QObject::connect(&instance, &solvaro::SingleInstance::activationRequested, window,
+        [window] { bringToFront(window); });
+    QObject::connect(
+        context.forms.Form3, &solvaro::TForm3::programEnded, &app, &QCoreApplication::quit);
+    solvaro::StartProbe::installIfAsked(window->LMDPanelFill1);
+
+    // Without a window manager nothing maximises the window; it starts over
+    // the whole screen all the same.
+    if (const QScreen *screen = window->screen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
     const int result = app.exec();
+    sound.stop();
     solvaro::destroyForms(context);
     return result;
 }

@@ -6,4 +6,5 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/wavfile.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/qtsoundoutput.cpp
 )

@@ -1,0 +1,72 @@
+#include "media/qtsoundoutput.h"
+
+#include <QTest>
+
+using namespace solvaro;
+
+namespace {
+
+QStringList captured;
+
+void capture(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    captured << message;
+}
+
+} // namespace
+
+// The sound channel must never disturb a machine without sound: whatever it is
+// asked, it says nothing. Each sound is stopped at once, so that a machine with
+// sound stays quiet too.
+class TestQtSoundOutput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void soundsPlayWithoutAWord_data();
+    void soundsPlayWithoutAWord();
+};
+
+void TestQtSoundOutput::init()
+{
+    captured.clear();
+    qInstallMessageHandler(capture);
+}
+
+void TestQtSoundOutput::cleanup()
+{
+    qInstallMessageHandler(nullptr);
+}
+
+void TestQtSoundOutput::soundsPlayWithoutAWord_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("loop");
+    QTest::newRow("installation sound") << "SOL_WAV/ding.wav" << false;
+    QTest::newRow("looped music") << "SOL_WAV/Musica.wav" << true;
+    QTest::newRow("missing file") << "SOL_WAV/none.wav" << false;
+    QTest::newRow("not a sound") << "SOL_INI/GLOBAL.INI" << false;
+    QTest::newRow("built-in bell") << ":/sounds/bell.wav" << false;
+    QTest::newRow("no file at all") << "" << false;
+}
+
+void TestQtSoundOutput::soundsPlayWithoutAWord()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, loop);
+    // The sample installation is only read.
+    const QString path = file.isEmpty() || file.startsWith(QLatin1Char(':'))
+        ? file
+        : QStringLiteral(SOLVARO_SAMPLE_DIR "/") + file;
+    QtSoundOutput sound;
+    sound.play(path, loop);
+    sound.play(path, loop);
+    sound.stop();
+    sound.stop();
+    QCoreApplication::processEvents();
+    QCOMPARE(captured, QStringList());
+}
+
+QTEST_MAIN(TestQtSoundOutput)
+#include "tst_qtsoundoutput.moc"
