@@ -14,8 +14,18 @@ namespace solvaro {
 
 void createForms(AppContext &context)
 {
+    createMainWindow(context);
+    createPages(context);
+}
+
+void createMainWindow(AppContext &context)
+{
+    context.forms.Form0 = new TForm0(context);
+}
+
+void createPages(AppContext &context)
+{
     Forms &forms = context.forms;
-    forms.Form0 = new TForm0(context);
     forms.Form1 = new TForm1(context);
     forms.Form2 = new TForm2(context);
     forms.Form3 = new TForm3(context);
@@ -23,6 +33,8 @@ void createForms(AppContext &context)
     forms.Form5 = new TForm5(context);
     forms.FormP3 = new TFormP3(context);
     forms.Feditschemi = new TFeditschemi(context);
+    if (forms.Form0 && forms.Form0->isVisible())
+        forms.Form0->FormActivate();
 }
 
 void destroyForms(AppContext &context)

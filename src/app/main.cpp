@@ -1,6 +1,7 @@
 #include "app/appcontext.h"
 #include "app/application.h"
 #include "app/desktopplatform.h"
+#include "app/firstpaint.h"
 #include "app/formcreation.h"
 #include "app/singleinstance.h"
 #include "app/startprobe.h"
@@ -61,14 +62,21 @@ int main(int argc, char **argv)
     solvaro::AppContext context(systemEnvironment(&dialogs));
     context.sound = &sound;
     context.platform = &platform;
-    solvaro::createForms(context);
+    // The start panel is painted first; the forms it does not show are made
+    // right after, before the pupil can click anything.
+    solvaro::createMainWindow(context);
     solvaro::TForm0 *window = context.forms.Form0;
     dialogs.setParentWindow(window);
     QObject::connect(&instance, &solvaro::SingleInstance::activationRequested, window,
         [window] { bringToFront(window); });
-    QObject::connect(
-        context.forms.Form3, &solvaro::TForm3::programEnded, &app, &QCoreApplication::quit);
-    solvaro::StartProbe::installIfAsked(window->LMDPanelFill1);
+    solvaro::StartProbe probe;
+    solvaro::afterFirstPaint(window->LMDPanelFill1, [&context, &app, &probe] {
+        probe.painted();
+        solvaro::createPages(context);
+        QObject::connect(
+            context.forms.Form3, &solvaro::TForm3::programEnded, &app, &QCoreApplication::quit);
+        probe.ready();
+    });
 
     // Without a window manager nothing maximises the window; it starts over
     // the whole screen all the same.

@@ -1,12 +1,11 @@
 #include "app/startprobe.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
-#include <QTimer>
-#include <QWidget>
+#include <QList>
 #include <chrono>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace solvaro {
 
@@ -14,45 +13,49 @@ namespace {
 
 constexpr char variable[] = "SOLVARO_EXIT_AFTER_START";
 
+qint64 nowNs()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
 } // namespace
 
-bool StartProbe::installIfAsked(QWidget *startPanel)
+StartProbe::StartProbe()
+    : m_active(qEnvironmentVariableIsSet(variable))
+    , m_report(qEnvironmentVariable(variable) == QLatin1StringView("report"))
 {
-    if (!startPanel || !qEnvironmentVariableIsSet(variable))
-        return false;
-    const bool report = qEnvironmentVariable(variable) == QLatin1StringView("report");
-    new StartProbe(startPanel, report);
-    return true;
 }
 
-StartProbe::StartProbe(QWidget *startPanel, bool report)
-    : QObject(startPanel)
-    , m_report(report)
+void StartProbe::painted()
 {
-    startPanel->installEventFilter(this);
+    if (!m_active)
+        return;
+    m_paintedNs = nowNs();
+    m_paintedCpuMs = processorTimeMs();
 }
 
-bool StartProbe::eventFilter(QObject *watched, QEvent *event)
+void StartProbe::ready()
 {
-    if (event->type() == QEvent::Paint && !m_done) {
-        m_done = true;
-        // Runs once the paint in progress has reached the screen.
-        QTimer::singleShot(0, this, &StartProbe::finish);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void StartProbe::finish()
-{
+    if (!m_active)
+        return;
     if (m_report) {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::printf("painted_ns=%lld rss_kb=%lld\n",
-            static_cast<long long>(
-                std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-            static_cast<long long>(residentMemoryKb()));
+        std::printf("painted_ns=%lld cpu_ms=%lld ready_ns=%lld rss_kb=%lld\n",
+            static_cast<long long>(m_paintedNs), static_cast<long long>(m_paintedCpuMs),
+            static_cast<long long>(nowNs()), static_cast<long long>(residentMemoryKb()));
         std::fflush(stdout);
     }
     QCoreApplication::exit(0);
+}
+
+qint64 processorTimeMs()
+{
+    rusage usage {};
+    if (::getrusage(RUSAGE_SELF, &usage) != 0)
+        return 0;
+    const auto ms
+        = [](const timeval &time) { return qint64(time.tv_sec) * 1000 + time.tv_usec / 1000; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 qint64 residentMemoryKb()

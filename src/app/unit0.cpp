@@ -46,6 +46,7 @@ TForm0::TForm0(AppContext &context, QWidget *parent)
     hostColors.setColor(QPalette::Window, Qt::white);
     FD->setPalette(hostColors);
     FD->installEventFilter(this);
+    LMDSimplePanel3->installEventFilter(this);
     buildStartPanel();
 
     auto *layout = new QVBoxLayout(this);
@@ -102,7 +103,7 @@ void TForm0::FormActivate()
     // The window becomes active again after every dialog; only the first
     // activation sets the pages up, so that later ones cannot hide the toolbar
     // under the player.
-    if (m_activated)
+    if (m_activated || !pagesReady())
         return;
     m_activated = true;
     const Forms &forms = m_context.forms;
@@ -130,6 +131,8 @@ bool TForm0::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == FD && event->type() == QEvent::Resize)
         FormResize();
+    else if (watched == LMDSimplePanel3 && event->type() == QEvent::Show)
+        loadToolbarPictures();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -165,6 +168,12 @@ void TForm0::showAboutBox()
         + lineEnd
         + QStringLiteral("Word problems to solve step by step, for pupils and their teachers.")
         + lineEnd + QStringLiteral("Built with Qt and the Independent JPEG Group's decoder."));
+}
+
+bool TForm0::pagesReady() const
+{
+    const Forms &forms = m_context.forms;
+    return forms.Form1 && forms.FormP3 && forms.Form3;
 }
 
 bool TForm0::editMode() const

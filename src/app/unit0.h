@@ -151,7 +151,11 @@ private:
     void buildStartPanel();
     void connectHandlers();
     void layoutToolbarInDesignOrder();
+    void loadToolbarPictures();
 
+    // The pages exist: the program makes them right after the start panel's
+    // first paint.
+    bool pagesReady() const;
     bool editMode() const;
     // Sends a page command to the page on show when its index is 1 or more.
     void sendCommandToPageOnShow(int command);
@@ -169,6 +173,7 @@ private:
 
     AppContext &m_context;
     bool m_activated = false;
+    bool m_toolbarPicturesLoaded = false;
     QString m_accessText;
     QWidget *m_raisedPicture = nullptr;
     bool m_dragging = false;

@@ -128,6 +128,8 @@ void TForm0::ImageMouseUp(QWidget *picture, Qt::MouseButton button)
         return;
     picture->setGeometry(picture->geometry().adjusted(-pressShrink, -pressShrink, 0, 0));
     picture->repaint();
+    if (!pagesReady())
+        return;
     switch (elementTag(picture)) {
     case PupilMode:
         m_context.forms.Form1->EditMode = false;
@@ -155,7 +157,8 @@ void TForm0::ImageMouseUp(QWidget *picture, Qt::MouseButton button)
 
 void TForm0::LMDMMButton1Click()
 {
-    showClosingScreen();
+    if (pagesReady())
+        showClosingScreen();
 }
 
 void TForm0::enterTeacherMode()

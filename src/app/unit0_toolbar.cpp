@@ -43,6 +43,9 @@ const QColor tealColor(0x00, 0x80, 0x80);
 // Elements whose look lives in the skin file.
 constexpr int skinTag = 10;
 
+// The toolbar button's picture in the resources, read when the strip first shows.
+constexpr char iconProperty[] = "toolbarIcon";
+
 // The player reads the exercise being left from this property.
 constexpr char leavingExerciseProperty[] = "EsercizioAttuale";
 // A player that reports whether it really closed does so in this property.
@@ -67,6 +70,8 @@ void TForm0::buildToolbar()
     LMDSimplePanel3->setFixedHeight(stripHeight);
     LMDSimplePanel3->setFillStyle(FillStyle::Brush);
     LMDSimplePanel3->setBrushColor(stripColor);
+    // Shown by the home page when a sheet opens.
+    LMDSimplePanel3->hide();
 
     LMDbarra = new FillPanel(LMDSimplePanel3);
     LMDbarra->setObjectName(QStringLiteral("LMDbarra"));
@@ -77,7 +82,6 @@ void TForm0::buildToolbar()
     Image2->setFixedSize(logoWidth, barHeight);
     Image2->setCenter(true);
     Image2->setTransparent(true);
-    Image2->load(m_context.folders.resolve(QStringLiteral("SOL_IMG\\Logo.bmp")));
 
     LMD_LABEL = new FillPanel(LMDSimplePanel3);
     LMD_LABEL->setObjectName(QStringLiteral("LMD_LABEL"));
@@ -96,20 +100,20 @@ void TForm0::buildToolbar()
     grid->addWidget(Image2, 0, 1);
     grid->addWidget(LMD_LABEL, 1, 0, 1, 2);
 
-    const auto button = [this](const char *name, const char *icon, const QString &caption,
-                            const QString &hint) {
-        auto *result = new PictureButton(LMDbarra);
-        result->setObjectName(QString::fromLatin1(name));
-        result->setFont(toolbarFont());
-        result->setPicture(QPixmap(QStringLiteral(":/icons/%1.png").arg(QLatin1StringView(icon))));
-        result->setCaption(caption);
-        result->setToolTip(hint);
-        result->setCursor(Qt::PointingHandCursor);
-        result->setGeometry(0, buttonTop, iconButtonWidth, PictureButton::toolbarHeight);
-        if (!caption.isEmpty())
-            result->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        return result;
-    };
+    const auto button
+        = [this](const char *name, const char *icon, const QString &caption, const QString &hint) {
+              auto *result = new PictureButton(LMDbarra);
+              result->setObjectName(QString::fromLatin1(name));
+              result->setFont(toolbarFont());
+              result->setProperty(iconProperty, QString::fromLatin1(icon));
+              result->setCaption(caption);
+              result->setToolTip(hint);
+              result->setCursor(Qt::PointingHandCursor);
+              result->setGeometry(0, buttonTop, iconButtonWidth, PictureButton::toolbarHeight);
+              if (!caption.isEmpty())
+                  result->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+              return result;
+          };
     LMDhome = button("LMDhome", "home", QString(), QStringLiteral("Home"));
     LMDconfigure
         = button("LMDconfigure", "configure", QStringLiteral("General \r\nOptions"), QString());
@@ -138,6 +142,20 @@ void TForm0::buildToolbar()
     LMDFill15->setGeometry(captionStripPlace);
     LMDFill15->setWordWrap(true);
     setElementTag(LMDFill15, skinTag);
+}
+
+// The strip is hidden until a sheet opens, so its pictures are read then and
+// not before the start panel's first paint.
+void TForm0::loadToolbarPictures()
+{
+    if (m_toolbarPicturesLoaded)
+        return;
+    m_toolbarPicturesLoaded = true;
+    Image2->load(m_context.folders.resolve(QStringLiteral("SOL_IMG\\Logo.bmp")));
+    for (PictureButton *button : LMDbarra->findChildren<PictureButton *>()) {
+        const QString icon = button->property(iconProperty).toString();
+        button->setPicture(QPixmap(QStringLiteral(":/icons/%1.png").arg(icon)));
+    }
 }
 
 void TForm0::layoutToolbarInDesignOrder()

@@ -32,6 +32,8 @@ const QString creditsLine = QStringLiteral("Problemi di Matematica per la Scuola
 const QString bellFile = QStringLiteral("SOL_WAV\\ding.wav");
 const QString builtInBell = QStringLiteral(":/sounds/bell.wav");
 const QString cockadePicture = QStringLiteral("SOL_IMG\\coccarda.bmp");
+const QString backgroundPicture = QStringLiteral("SOL_IMG\\Sfondo Prato.bmp");
+const QString closingAnimation = QStringLiteral("SOL_IMG\\Omino.gif");
 
 FillPanel *textStrip(QWidget *parent, const char *name, const QRect &place, int pointSize,
     bool bold, const QColor &color, const QString &caption = QString())
@@ -64,8 +66,6 @@ TForm3::TForm3(AppContext &context, QWidget *parent)
     LMDPF->resize(panelSize);
     LMDPF->setFillStyle(FillStyle::Bitmap);
     LMDPF->setTileMode(TileMode::Stretch);
-    LMDPF->setPicture(
-        QPixmap(m_context.folders.resolve(QStringLiteral("SOL_IMG\\Sfondo Prato.bmp"))));
 
     const QColor ink(0x1e, 0x5a, 0xa8);
     // Sky above, a lawn below on which the cockades are laid out.
@@ -91,7 +91,6 @@ TForm3::TForm3(AppContext &context, QWidget *parent)
     ani1->setGeometry(590, 200, 90, 120);
     ani1->setTransparent(true);
     ani1->setCenter(true);
-    ani1->load(m_context.folders.resolve(QStringLiteral("SOL_IMG\\Omino.gif")));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -126,8 +125,20 @@ void TForm3::centrePanel()
     LMDPF->move(width() / 2 - LMDPF->width() / 2, height() / 2 - LMDPF->height() / 2);
 }
 
+// The screen is the last of the run; its pictures are read when it opens, not
+// while the program starts.
+void TForm3::loadPictures()
+{
+    if (m_picturesLoaded)
+        return;
+    m_picturesLoaded = true;
+    LMDPF->setPicture(QPixmap(m_context.folders.resolve(backgroundPicture)));
+    ani1->load(m_context.folders.resolve(closingAnimation));
+}
+
 void TForm3::FormActivate()
 {
+    loadPictures();
     LMDFill1->setCaption(programName + QLatin1StringView("    ") + creditsLine);
     ani1->show();
     centrePanel();

@@ -69,6 +69,7 @@ protected:
 
 private:
     void centrePanel();
+    void loadPictures();
     void placeCockade(int k);
     void playSound(const QString &file);
     void endProgram();
@@ -78,6 +79,7 @@ private:
     QList<AnimatedPicture *> m_cockades;
     QTimer *m_endWait = nullptr;
     bool m_ended = false;
+    bool m_picturesLoaded = false;
 };
 
 } // namespace solvaro

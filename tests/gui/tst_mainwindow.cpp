@@ -63,6 +63,7 @@ private slots:
 
     void startsOnTheStartPanel();
     void laterActivationsChangeNothing();
+    void pagesMadeAfterTheFirstPaintAreSetUp();
     void captionStripsCarryTheirLooks();
     void toolbarHoldsTheButtonsInTheirFixedOrder();
     void showingTheToolbarShrinksTheHostAndKeepsThePanelCentred();
@@ -171,6 +172,30 @@ void TestMainWindow::laterActivationsChangeNothing()
     QCOMPARE(window()->FD->currentIndex(), 1);
 }
 
+void TestMainWindow::pagesMadeAfterTheFirstPaintAreSetUp()
+{
+    m_program
+        = std::make_unique<AssembledProgram>(*m_installation, AssembledProgram::MainWindowOnly);
+    TForm0 *main = window();
+    main->resize(1680, 1000);
+    main->show();
+    QVERIFY(main->LMDPanelFill1->isVisible());
+    QCOMPARE(main->FD->count(), 0);
+    // Until the pages exist the start panel takes no action.
+    clickPicture(picture(QStringLiteral("Image3")));
+    QTest::mouseClick(main->LMDMMButton1, Qt::LeftButton);
+    QCOMPARE(main->FD->currentIndex(), -1);
+
+    m_program->makePages();
+    QCOMPARE(main->FD->count(), 3);
+    QCOMPARE(main->FD->page(0), static_cast<QWidget *>(home()));
+    QCOMPARE(main->FD->page(2), static_cast<QWidget *>(m_program->forms().Form3));
+    QVERIFY(main->LMDSimplePanel3->isHidden());
+    clickPicture(picture(QStringLiteral("Image3")));
+    QCOMPARE(main->FD->currentIndex(), 0);
+    QVERIFY(home()->isVisible());
+}
+
 void TestMainWindow::captionStripsCarryTheirLooks()
 {
     // The sample's record: Top 62, Left 18, Width 1100, Height 56 in the
@@ -202,8 +227,14 @@ void TestMainWindow::toolbarHoldsTheButtonsInTheirFixedOrder()
         QCOMPARE(button->height(), 61);
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(button->font().family(), QStringLiteral("Comic Sans MS"));
-        QVERIFY(!button->icon().isNull());
+        // Pictures are read when the strip first shows, not at start.
+        QVERIFY(button->icon().isNull());
     }
+    QVERIFY(!window()->Image2->hasPicture());
+    window()->LMDSimplePanel3->show();
+    for (int i = 0; i + 1 < window()->toolbarSequence.size(); ++i)
+        QVERIFY(!static_cast<PictureButton *>(window()->toolbarSequence.at(i))->icon().isNull());
+    QVERIFY(window()->Image2->hasPicture());
     QCOMPARE(window()->LMDconfigure->caption(), QStringLiteral("General \r\nOptions"));
     QCOMPARE(window()->LMDcopy->caption(), QStringLiteral("Copy\r\nExercise\r\n"));
     QCOMPARE(window()->LMDdelete->caption(), QStringLiteral("Delete \r\nExercise\r\n"));

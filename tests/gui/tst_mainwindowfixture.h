@@ -45,7 +45,9 @@ public:
 // The eight forms of a program on the given installation; destroyed with it.
 class AssembledProgram {
 public:
-    explicit AssembledProgram(const TestInstallation &installation)
+    enum Forms { AllForms, MainWindowOnly };
+
+    explicit AssembledProgram(const TestInstallation &installation, Forms made = AllForms)
     {
         Environment env;
         env.executableFolder = installation.folder();
@@ -57,13 +59,19 @@ public:
         context = std::make_unique<AppContext>(env);
         context->sound = &sound;
         context->platform = &platform;
-        createForms(*context);
+        if (made == AllForms)
+            createForms(*context);
+        else
+            createMainWindow(*context);
     }
+    // The forms after the main window, as the program makes them once its start
+    // panel is painted.
+    void makePages() { createPages(*context); }
     ~AssembledProgram() { destroyForms(*context); }
     AssembledProgram(const AssembledProgram &) = delete;
     AssembledProgram &operator=(const AssembledProgram &) = delete;
 
-    Forms &forms() const { return context->forms; }
+    solvaro::Forms &forms() const { return context->forms; }
 
     ScriptedDialogs dialogs;
     RecordingSound sound;
