@@ -67,6 +67,8 @@ private slots:
     void captionStripsCarryTheirLooks();
     void toolbarHoldsTheButtonsInTheirFixedOrder();
     void showingTheToolbarShrinksTheHostAndKeepsThePanelCentred();
+    void openingASheetShowsTheToolbarOverThePlayer_data();
+    void openingASheetShowsTheToolbarOverThePlayer();
     void startPanelStaysCentred_data();
     void startPanelStaysCentred();
 
@@ -255,6 +257,48 @@ void TestMainWindow::showingTheToolbarShrinksTheHostAndKeepsThePanelCentred()
     main->LMDSimplePanel3->hide();
     main->relayout();
     QCOMPARE(main->LMDPanelFill1->pos(), QPoint((1680 - 737) / 2, (1000 - 537) / 2));
+}
+
+void TestMainWindow::openingASheetShowsTheToolbarOverThePlayer_data()
+{
+    QTest::addColumn<bool>("teacher");
+    QTest::newRow("pupil") << false;
+    QTest::newRow("teacher") << true;
+}
+
+// The home page opens the sheet and lays the toolbar out; this is the main
+// window's side of it, then the way back by the home button.
+void TestMainWindow::openingASheetShowsTheToolbarOverThePlayer()
+{
+    QFETCH(bool, teacher);
+    TForm0 *main = window();
+    m_program->dialogs.inputAnswers << QStringLiteral("maestra");
+    clickPicture(picture(teacher ? QStringLiteral("Image1") : QStringLiteral("Image3")));
+    QCOMPARE(main->FD->currentIndex(), 0);
+    home()->TabSheetMouseUp();
+
+    QCOMPARE(main->FD->currentIndex(), 1);
+    QVERIFY(main->LMDSimplePanel3->isVisible());
+    QCOMPARE(main->FD->geometry(), QRect(0, 97, 1680, 903));
+    QCOMPARE(player()->geometry(), QRect(0, 0, 1680, 903));
+    QVERIFY(main->Image2->hasPicture());
+    int right = main->LMDbarra->x() + 2;
+    for (QWidget *item : std::as_const(main->toolbarSequence)) {
+        if (item->isHidden())
+            continue;
+        QCOMPARE(item->x(), right);
+        right = item->geometry().right() + 1;
+        if (auto *button = qobject_cast<PictureButton *>(item))
+            QVERIFY(!button->icon().isNull());
+    }
+    QCOMPARE(main->TabEserc->geometry().right() + 1, main->LMDbarra->width());
+    QCOMPARE(main->LMDconfigure->isVisible(), teacher);
+    QCOMPARE(main->LMDcarica->isVisible(), !teacher);
+
+    QTest::mouseClick(main->LMDhome, Qt::LeftButton);
+    QCOMPARE(main->FD->currentIndex(), 0);
+    QVERIFY(main->LMDSimplePanel3->isHidden());
+    QCOMPARE(main->FD->geometry(), QRect(0, 0, 1680, 1000));
 }
 
 void TestMainWindow::startPanelStaysCentred_data()
