@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QCloseEvent;
 class QPushButton;
@@ -12,6 +13,7 @@ namespace solvaro {
 
 struct AppContext;
 class AnimatedPicture;
+class ExerciseCatalogue;
 class FillPanel;
 class PageHost;
 class PictureButton;
@@ -169,6 +171,7 @@ private:
     void showSystemInformation();
     void openMediaSettings();
     QString currentSheetFile() const;
+    std::optional<ExerciseCatalogue> currentCatalogue() const;
     void storePosition(QWidget *element);
 
     AppContext &m_context;

@@ -1,9 +1,12 @@
 // The main window's toolbar strip: its buttons, the exercise tabs and the page
 // commands they send.
 #include "app/appcontext.h"
+#include "app/dialogs.h"
 #include "app/platform.h"
 #include "app/unit0.h"
+#include "home/unit1.h"
 #include "player/unitp3.h"
+#include "storage/exercisecatalogue.h"
 #include "storage/look.h"
 #include "ui/animatedpicture.h"
 #include "ui/elementtag.h"
@@ -259,14 +262,47 @@ void TForm0::LMDconfigureClick()
 
 void TForm0::LMDcopyClick()
 {
-    // Copying an exercise belongs to the exercise catalogue, which has no
-    // interface yet; the button is wired so that it only needs calling here.
+    const std::optional<ExerciseCatalogue> catalogue = currentCatalogue();
+    const int current = TabEserc->currentIndex();
+    if (!catalogue || current < 0)
+        return;
+    // The files first: a copy that cannot be written leaves no tab behind.
+    const int copy = catalogue->copyExercise(current, TabEserc->count());
+    TabEserc->addNumberedTab();
+    TabEserc->selectTab(copy);
+    TabEsercChange(copy);
 }
 
 void TForm0::LMDdeleteClick()
 {
-    // Deleting an exercise belongs to the exercise catalogue, which has no
-    // interface yet; the button is wired so that it only needs calling here.
+    const std::optional<ExerciseCatalogue> catalogue = currentCatalogue();
+    const int current = TabEserc->currentIndex();
+    if (!catalogue || current < 0)
+        return;
+    const std::optional<int> next
+        = catalogue->deleteCurrent(current, TabEserc->count(), *m_context.env.dialogs);
+    if (!next)
+        return;
+    {
+        // The tabs change from the program's side, not by the user's choice.
+        const QSignalBlocker quiet(TabEserc);
+        TabEserc->removeTab(current);
+    }
+    TabEserc->selectTab(*next);
+    TabEsercChange(*next);
+}
+
+// The exercises of the sheet open in the player, while the teacher edits.
+std::optional<ExerciseCatalogue> TForm0::currentCatalogue() const
+{
+    const TForm1 *home = m_context.forms.Form1;
+    if (!editMode() || !home)
+        return std::nullopt;
+    const QString sheetFile = currentSheetFile();
+    const QString path = sheetFile.isEmpty() ? QString() : m_context.folders.resolve(sheetFile);
+    if (path.isEmpty())
+        return std::nullopt;
+    return ExerciseCatalogue(m_context.folders.globalSettingsFile(), path, home->currentSheet());
 }
 
 void TForm0::openMediaSettings()
