@@ -90,7 +90,9 @@ void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
 
     m_totalErrors = 0;
     m_stepErrors.fill(0);
-    m_answerLabels.fill(std::nullopt);
+    // A fresh list rather than fill(): an optimising build warns, wrongly,
+    // that fill()'s copy of an empty optional reads uninitialised memory.
+    m_answerLabels = QVector<std::optional<QString>>(m_answerLabels.size());
     m_view.clearExercisePictures();
     m_media.forget();
     m_view.showErrors(errorsText());
