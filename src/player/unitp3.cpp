@@ -213,6 +213,12 @@ void TFormP3::buildQuestionPanel()
     E1sb->setObjectName(QStringLiteral("E1sb"));
     E1sb->setFrameShape(QFrame::NoFrame);
     E1sb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The options on the window colour, not on the scroll box's grey.
+    QPalette light = E1sb->palette();
+    light.setColor(QPalette::Window, systemColor(clWindow));
+    E1sb->setPalette(light);
+    E1sb->viewport()->setAutoFillBackground(true);
+    E1sb->content()->setAutoFillBackground(true);
 
     E1 = new RadioGroup(E1sb->content());
     E1->setObjectName(QStringLiteral("E1"));

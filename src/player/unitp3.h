@@ -249,6 +249,8 @@ private:
     const IniFile *m_openExerciseFile = nullptr;
     // Whether the sheet's widgets exist (between PREPARE_EXERCISE and a real close).
     bool m_prepared = false;
+    // Whether the sheet-wide looks ("COMMONAREA") are on the elements.
+    bool m_sheetLooksApplied = false;
 
     // Teacher's dragging.
     bool m_textDragging = false;

@@ -105,6 +105,7 @@ void TFormP3::PREPARE_EXERCISE()
     const IniFile global(m_context.folders.globalSettingsFile(), separator);
     const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName), separator);
     clearExercisePictures();
+    m_sheetLooksApplied = false;
     m_logic.prepareSheet(SET_SCHEMA(global, exerciseFile, sheet, currentExercise()));
     const int steps = m_logic.xSCHEMA().stepCount;
     smileyImages = QVector<QPointer<AnimatedPicture>>(steps);
@@ -158,8 +159,15 @@ void TFormP3::applyRecords()
 {
     Load_LMDFILL(LMDtestp, m_context, exerciseFileName, QStringLiteral("LMDtestp"), exerciseSection);
     Load_LMDFILL(LMDtesto, m_context, exerciseFileName, QStringLiteral("LMDtesto"), exerciseSection);
+    // The sheet-wide looks are the same for every exercise of the sheet, and
+    // an edit in the Edit Box reaches the element at once: reading them again
+    // (with the work area's picture) at each change of exercise would only
+    // slow the change down.
+    if (m_sheetLooksApplied)
+        return;
     Load_LMDFILL(LMDmessg, m_context, exerciseFileName, QStringLiteral("LMDmessg"), CommonArea);
     Load_LMDFILL(LMDFill0, m_context, exerciseFileName, QStringLiteral("LMDFill0"), CommonArea);
+    m_sheetLooksApplied = true;
 }
 
 void TFormP3::placeBars()

@@ -17,6 +17,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 namespace solvaro {
 
@@ -29,6 +30,7 @@ constexpr int ButtonBarRightMargin = 20;
 constexpr int WorkAreaBottomMargin = 10;
 constexpr int AnswerLabelLeft = 70;
 constexpr int AnswerLabelMargin = 200;
+constexpr int HintGap = 2;
 
 QColor shown(qint32 colorNumber)
 {
@@ -55,7 +57,11 @@ void TFormP3::showErrors(const QString &text)
 
 void TFormP3::showHint(const QString &text)
 {
+    // Beside the help button on its left, where it hides neither the options
+    // nor the formula row.
     msg->showHintBeside(text, H1);
+    const QPoint corner = H1->mapToGlobal(QPoint(0, 0));
+    msg->move(corner.x() - msg->width() - HintGap, corner.y());
 }
 
 void TFormP3::loadQuestionGroup(const QStringList &options, const LookFont &font)
@@ -67,6 +73,11 @@ void TFormP3::loadQuestionGroup(const QStringList &options, const LookFont &font
     colors.setColor(QPalette::ButtonText, shown(font.color));
     E1->setPalette(colors);
     E1->setItems(options);
+    // New items of a group on show would appear only once the event loop ran,
+    // and the group would have sized itself without them.
+    for (QRadioButton *item : E1->findChildren<QRadioButton *>())
+        item->setVisible(true);
+    E1->fitToItems();
     E1->show();
 }
 

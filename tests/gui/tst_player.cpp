@@ -32,6 +32,7 @@ private slots:
     void solvedExerciseShowsSolvedWhenComingBack();
     void solutionFillsInEveryStep();
     void solutionIsRefusedWhileBusy();
+    void expectedValuesShowInTheirShortestForm();
     void evaluatorErrorsReachTheErrorBox_data();
     void evaluatorErrorsReachTheErrorBox();
     void unreadableTeachersFormulaStopsOnlyTheLoading();
@@ -473,6 +474,19 @@ void TestPlayer::solutionIsRefusedWhileBusy()
     QCOMPARE(steps().exerciseState(0), int(NotSolved));
     QVERIFY(!player()->cockadeImage);
     QVERIFY(!player()->isClosed);
+}
+
+void TestPlayer::expectedValuesShowInTheirShortestForm()
+{
+    {
+        IniFile file(program().exerciseFile(0));
+        file.writeString(u"0"_s, u"R0"_s, u"0,1+0,2"_s);
+        file.updateFile();
+    }
+    program().openSheet(0);
+    program().main()->LMDsoluzioneClick();
+    QCOMPARE(program().field(0, 1)->text(), u"0,1"_s);
+    QCOMPARE(program().field(0, 5)->text(), u"0,3"_s);
 }
 
 void TestPlayer::evaluatorErrorsReachTheErrorBox_data()
