@@ -34,6 +34,8 @@ private slots:
     void previewShowsTheAnimationsInTurn();
     void draggingTheProblemTextStoresItsPlace();
     void draggingTheTopAnimationStoresItsPlace();
+    void draggingThePictureStoresItsPlace();
+    void aNewPictureIsCopiedAndStored();
 
 private:
     PlayerProgram &program() { return *m_program; }
@@ -294,6 +296,38 @@ void TestPlayerTeacher::draggingTheTopAnimationStoresItsPlace()
     const DesignSpace design(QSize(1680, 1050));
     QCOMPARE(file.readInteger(u"GIFtop"_s, u"Left"_s, 0), design.leftToStored(start.x() - 40));
     QCOMPARE(file.readInteger(u"GIFtop"_s, u"Top"_s, 0), design.topToStored(start.y() + 30));
+}
+
+void TestPlayerTeacher::draggingThePictureStoresItsPlace()
+{
+    program().openSheet(0, true);
+    AnimatedPicture *picture = player()->LMDimage;
+    player()->ImageMouseDown(Qt::LeftButton, QPoint(50, 50));
+    player()->ImageMouseMove(QPoint(50, 50) + QPoint(400, 300) - picture->pos());
+    player()->ImageMouseUp(Qt::LeftButton);
+    QCOMPARE(picture->pos(), QPoint(400, 300));
+    // Positions in the design space, sizes in pixels.
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Left"_s), u"800"_s);
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Top"_s), u"600"_s);
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Width"_s), u"180"_s);
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Height"_s), u"144"_s);
+}
+
+void TestPlayerTeacher::aNewPictureIsCopiedAndStored()
+{
+    program().openSheet(0, true);
+    QImage photo(100, 50, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    const QString chosen = m_installation->path(u"Nuova.bmp"_s);
+    QVERIFY(photo.save(chosen, "BMP"));
+    program().dialogs.fileAnswers = {chosen};
+    player()->ImageMouseDown(Qt::RightButton, QPoint(50, 50));
+    QVERIFY(QFileInfo::exists(m_installation->path(u"SOL_IMG/Nuova.bmp"_s)));
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.imgName"_s), u"SOL_IMG\\Nuova.bmp"_s);
+    // As wide as the picture's shape at its height: 144 x 100 / 50.
+    QCOMPARE(player()->LMDimage->width(), 288);
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Width"_s), u"288"_s);
+    QVERIFY(player()->LMDimage->hasPicture());
 }
 
 QTEST_MAIN(TestPlayerTeacher)
