@@ -4,6 +4,7 @@
 #include "player/playerview.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -209,6 +210,7 @@ private:
 
     // The sheet and the exercise (unitp3_sheet.cpp).
     void startTimerIfRunning();
+    bool recordChanged(const QString &prefix);
     void applyRecords();
     void placeBars();
     void dressForMode();
@@ -251,6 +253,10 @@ private:
     bool m_prepared = false;
     // Whether the sheet-wide looks ("COMMONAREA") are on the elements.
     bool m_sheetLooksApplied = false;
+    // The lines of the exercise's section while it loads, and per record
+    // prefix the lines of the record each element shows.
+    QStringList m_exerciseLines;
+    QHash<QString, QStringList> m_shownRecords;
 
     // Teacher's dragging.
     bool m_textDragging = false;

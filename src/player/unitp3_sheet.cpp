@@ -106,6 +106,7 @@ void TFormP3::PREPARE_EXERCISE()
     const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName), separator);
     clearExercisePictures();
     m_sheetLooksApplied = false;
+    m_shownRecords.clear();
     m_logic.prepareSheet(SET_SCHEMA(global, exerciseFile, sheet, currentExercise()));
     const int steps = m_logic.xSCHEMA().stepCount;
     smileyImages = QVector<QPointer<AnimatedPicture>>(steps);
@@ -136,7 +137,11 @@ void TFormP3::INIZIO()
     const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName),
                                m_context.env.decimalSeparator);
     m_openExerciseFile = &exerciseFile;
-    auto release = qScopeGuard([this] { m_openExerciseFile = nullptr; });
+    m_exerciseLines = exerciseFile.sectionLines(exerciseSection);
+    auto release = qScopeGuard([this] {
+        m_openExerciseFile = nullptr;
+        m_exerciseLines.clear();
+    });
 
     E1sp->setVisible(!teacher);
     applyRecords();
@@ -155,10 +160,31 @@ void TFormP3::INIZIO()
     SB->updateContentSize();
 }
 
+bool TFormP3::recordChanged(const QString &prefix)
+{
+    // Restoring an element reads the whole exercise file again. From one
+    // exercise to the next most records stay the same (a new exercise starts
+    // as a copy of another), and an element that shows a record already needs
+    // no second reading of it.
+    const QString start = prefix + QLatin1Char('.');
+    QStringList record;
+    for (const QString &line : std::as_const(m_exerciseLines)) {
+        if (line.startsWith(start, Qt::CaseInsensitive))
+            record.append(line);
+    }
+    const auto shown = m_shownRecords.constFind(prefix);
+    if (shown != m_shownRecords.cend() && *shown == record)
+        return false;
+    m_shownRecords.insert(prefix, record);
+    return true;
+}
+
 void TFormP3::applyRecords()
 {
-    Load_LMDFILL(LMDtestp, m_context, exerciseFileName, QStringLiteral("LMDtestp"), exerciseSection);
-    Load_LMDFILL(LMDtesto, m_context, exerciseFileName, QStringLiteral("LMDtesto"), exerciseSection);
+    if (recordChanged(QStringLiteral("LMDtestp")))
+        Load_LMDFILL(LMDtestp, m_context, exerciseFileName, QStringLiteral("LMDtestp"), exerciseSection);
+    if (recordChanged(QStringLiteral("LMDtesto")))
+        Load_LMDFILL(LMDtesto, m_context, exerciseFileName, QStringLiteral("LMDtesto"), exerciseSection);
     // The sheet-wide looks are the same for every exercise of the sheet, and
     // an edit in the Edit Box reaches the element at once: reading them again
     // (with the work area's picture) at each change of exercise would only
@@ -219,14 +245,18 @@ void TFormP3::buildSectionBands()
             band->setObjectName(name);
             listenToMouse(band);
             sectionBands[k] = band;
+            m_shownRecords.remove(name);
         }
-        setElementTag(band, 0);
-        band->setGeometry(0, 0, LMDFill0->width(), SectionBandHeight);
-        band->setFillStyle(FillStyle::Brush);
-        band->setBrushColor(colorFromNumber(clInactiveCaption, QGuiApplication::palette()));
-        // A band without a record of its own shows no caption of another exercise.
-        band->setCaption(QString());
-        Load_LMDFILL(band, m_context, exerciseFileName, name, exerciseSection);
+        if (recordChanged(name)) {
+            setElementTag(band, 0);
+            band->setGeometry(0, 0, LMDFill0->width(), SectionBandHeight);
+            band->setFillStyle(FillStyle::Brush);
+            band->setBrushColor(colorFromNumber(clInactiveCaption, QGuiApplication::palette()));
+            // A band without a record of its own shows no caption of another
+            // exercise.
+            band->setCaption(QString());
+            Load_LMDFILL(band, m_context, exerciseFileName, name, exerciseSection);
+        }
         band->move(0, scheme.sectionTops.value(k));
         if (teacher && band->caption().isEmpty())
             band->setCaption(QStringLiteral("SECTION %1").arg(k));
@@ -323,6 +353,8 @@ void TFormP3::CLEAR_ALL_OBJ()
     sectionBands.clear();
     clearExercisePictures();
     hideTopAnimation();
+    m_shownRecords.clear();
+    m_sheetLooksApplied = false;
     m_prepared = false;
 }
 

@@ -25,6 +25,7 @@ private slots:
     void pupilSolvesTheFirstExercise_data();
     void pupilSolvesTheFirstExercise();
     void problemScreenShowsTheExercise();
+    void eachExerciseShowsItsOwnBands();
     void fieldMarksShowOnTheWidgets_data();
     void fieldMarksShowOnTheWidgets();
     void numberFieldsTakeTheDecimalSeparator();
@@ -301,6 +302,35 @@ void TestPlayer::problemScreenShowsTheExercise()
     QCOMPARE(program().shownOptions().size(), 3);
     QVERIFY(program().shownOptions().contains(program().correctOption(0, 0, 0)));
     QCOMPARE(player()->B1->caption(), u"OK"_s);
+}
+
+void TestPlayer::eachExerciseShowsItsOwnBands()
+{
+    {
+        IniFile file(program().exerciseFile(0));
+        file.writeString(u"1"_s, u"SEZIONE0.Caption"_s, u"Altra sezione"_s);
+        file.writeInteger(u"1"_s, u"SEZIONE0.Font.Color"_s, 255);
+        file.updateFile();
+    }
+    program().openSheet(0);
+    const QString first = player()->sectionBands.at(0)->caption();
+    const QColor firstColor = player()->sectionBands.at(0)->captionColor();
+    program().selectExercise(1);
+    QCOMPARE(player()->sectionBands.at(0)->caption(), u"Altra sezione"_s);
+    QCOMPARE(player()->sectionBands.at(0)->captionColor(), QColor(255, 0, 0));
+    program().selectExercise(0);
+    QCOMPARE(player()->sectionBands.at(0)->caption(), first);
+    QCOMPARE(player()->sectionBands.at(0)->captionColor(), firstColor);
+
+    // A record changed on disk shows at the next load of its exercise.
+    {
+        IniFile file(program().exerciseFile(0));
+        file.writeString(u"0"_s, u"SEZIONE1.Caption"_s, u"Nuova"_s);
+        file.updateFile();
+    }
+    program().selectExercise(2);
+    program().selectExercise(0);
+    QCOMPARE(player()->sectionBands.at(1)->caption(), u"Nuova"_s);
 }
 
 void TestPlayer::fieldMarksShowOnTheWidgets_data()
