@@ -133,7 +133,7 @@ void TestColorNumber::plainNumbers_data()
     QTest::newRow("mixed") << QColor(1, 2, 3) << 1 + 2 * 256 + 3 * 65536;
     QTest::newRow("half transparent keeps its colour")
         << QColor(10, 20, 30, 128) << 10 + 20 * 256 + 30 * 65536;
-    QTest::newRow("other colour spec") << QColor(QColor(0, 0, 255).toHsv()) << 255 * 65536;
+    QTest::newRow("colour given as HSV") << QColor(QColor(0, 0, 255).toHsv()) << 255 * 65536;
     QTest::newRow("invalid reads as black") << QColor() << 0;
 }
 
