@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/formularow.h"
+#include "player/progressstate.h"
 
 #include <QChar>
 #include <QString>
@@ -50,6 +51,8 @@ public:
     void clearEntries();
     // Every panel shown, every field showing its expected text and disabled.
     void showExpectedTexts();
+    // A resumed exercise: each field takes the text saved for its place.
+    void restoreEntries(const QVector<QVector<SavedField>> &fields) { restoreFields(m_rows, fields); }
 
 private:
     void loadFormula(int k, const QString &typed, QStringList &expectedFormulas, QChar decimalSeparator);

@@ -47,8 +47,11 @@ public:
     bool isBusy() const { return m_media.flags().isBusy(); }
 
     Scheme &xSCHEMA() { return m_scheme; }
+    const Scheme &xSCHEMA() const { return m_scheme; }
     FormulaSheet &formulas() { return m_formulas; }
+    const FormulaSheet &formulas() const { return m_formulas; }
     StepCycle &steps() { return m_steps; }
+    const StepCycle &steps() const { return m_steps; }
     FeedbackMedia &media() { return m_media; }
     const AnimationPreview &preview() const { return m_preview; }
 

@@ -4,9 +4,12 @@
 #include "player/formulasheet.h"
 #include "player/formulasteps.h"
 #include "player/playerview.h"
+#include "player/progressstate.h"
 #include "player/storedlines.h"
 #include "player/validation.h"
 #include "schemes/scheme.h"
+
+#include <algorithm>
 
 namespace solvaro {
 
@@ -115,6 +118,39 @@ void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
         m_formulas.CARICA_FORMULE(texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
         m_formulas.showExpectedTexts();
         m_view.hideQuestionPanel();
+    }
+    m_view.showFormulaRows();
+}
+
+void StepCycle::resume(const ExerciseProgress &saved)
+{
+    setCurrentState(saved.exerciseState);
+    m_totalErrors = saved.totalErrors;
+    m_view.showErrors(errorsText());
+    for (int k = 0; k < m_stepErrors.size(); ++k)
+        m_stepErrors[k] = saved.stepErrors.value(k);
+
+    const int current = std::clamp(saved.currentStep, 0, stepCount());
+    for (int k = 0; k < current; ++k) {
+        const std::optional<QString> label = saved.answerLabels.value(k);
+        if (kindOf(k) == QLatin1Char('C') && label) {
+            // The label wears its own question group's font.
+            loadGroup(k);
+            CreaLAB(k, *label);
+        }
+        CreaSMI(k);
+    }
+
+    m_formulas.restoreEntries(saved.formulaFields);
+    m_formulas.setPanelsVisible(true);
+    m_current = current;
+    if (current < stepCount()) {
+        NEXT_ROW();
+        if (saved.selectedOption >= -1 && saved.selectedOption < m_shownOptions.size())
+            m_selectedOption = saved.selectedOption;
+    } else {
+        m_view.hideQuestionPanel();
+        m_media.CreaCOC(saved.exerciseState);
     }
     m_view.showFormulaRows();
 }

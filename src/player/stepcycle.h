@@ -14,6 +14,7 @@
 
 namespace solvaro {
 
+struct ExerciseProgress;
 struct Scheme;
 class FormulaSheet;
 class FeedbackMedia;
@@ -55,6 +56,12 @@ public:
     // pupil mode, or the exercise shown solved when it was solved before, or
     // every step shown in the teacher's editing mode.
     void loadExercise(int exerciseIndex, const ExerciseTexts &texts);
+
+    // LOADTEMP's last part, over the exercise freshly loaded in pupil mode:
+    // the saved state, errors, answer labels and smileys of the steps behind
+    // the pupil, the formula fields with every formula panel shown, then the
+    // current step, or the cockade of a finished exercise.
+    void resume(const ExerciseProgress &saved);
 
     // Shows the current step: a question group shuffled in the full question
     // panel, or a formula row enabled with the panel shrunk to its buttons.

@@ -13,6 +13,7 @@
 #include "ui/lookwidgets.h"
 #include "ui/mouseevents.h"
 #include "ui/radiogroup.h"
+#include "ui/report/reportpreview.h"
 #include "ui/scrollbox.h"
 #include "ui/speedbutton.h"
 #include "ui/tabstrip.h"
@@ -60,6 +61,10 @@ TFormP3::TFormP3(AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("?"));
     resize(1018, 734);
     FormCreate();
+    loadProgressCommand = [this] { LMDcaricaClick(); };
+    saveProgressCommand = [this] { LMDsalvaClick(); };
+    printCommand = [this] { STAMPA(); };
+    restoreCommand = [this] { restoreFromPupilFile(); };
 }
 
 TFormP3::~TFormP3()

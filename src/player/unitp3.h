@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/documentsfolder.h"
 #include "player/playerlogic.h"
 #include "player/playerview.h"
 
@@ -20,11 +21,14 @@ class QTimer;
 namespace solvaro {
 
 struct AppContext;
+struct ExerciseProgress;
+struct ReportInput;
 class AnimatedPicture;
 class FillPanel;
 class HintWindow;
 class IniFile;
 class RadioGroup;
+class ReportPreview;
 class ScrollBox;
 class SpeedButton;
 class TextLabel;
@@ -141,9 +145,30 @@ public:
     void ImageMouseMove(const QPoint &screenPos);
     void ImageMouseUp(Qt::MouseButton button);
 
+    // Progress files (page commands 3, 2 and 9): the save and open dialogs
+    // start in the documents folder; the pupil's own file resumes the exercise
+    // of the selected tab. Pupil mode only.
+    void LMDsalvaClick();
+    void LMDcaricaClick();
+    void restoreFromPupilFile();
+    // Offers to resume the selected exercise from the file; true when the
+    // pupil said Yes (the sheet was then rebuilt).
+    bool LOADTEMP(const QString &file);
+    // The exercise on screen as a progress file keeps it.
+    ExerciseProgress progressOnScreen() const;
+    // Where the file dialogs open.
+    DocumentsFolderLookup documentsFolder = systemDocumentsFolder;
+
+    // The printed result report of the exercise on screen (page command 4),
+    // shown in the report preview: the print preview window unless another
+    // was set.
+    void STAMPA();
+    ReportInput reportInput() const;
+    void setReportPreview(std::unique_ptr<ReportPreview> preview);
+
     // What the page commands of progress and printing do; each runs only when
-    // the player has checked that it may (not busy, right mode). Empty hooks
-    // do nothing.
+    // the player has checked that it may (not busy, right mode). By default
+    // the operations above.
     std::function<void()> loadProgressCommand;
     std::function<void()> saveProgressCommand;
     std::function<void()> printCommand;
@@ -245,6 +270,7 @@ private:
 
     AppContext &m_context;
     PlayerLogic m_logic;
+    std::unique_ptr<ReportPreview> m_reportPreview;
     bool m_timerRunning = true;
     QFont m_questionFont;
     // The exercise file read once for the loading of one exercise.

@@ -5,8 +5,6 @@
 #include "app/dialogs.h"
 #include "app/unit0.h"
 #include "home/unit1.h"
-#include "player/progressfile.h"
-#include "player/progressstate.h"
 #include "ui/elementtag.h"
 #include "ui/pagehost.h"
 #include "ui/radiogroup.h"
@@ -107,23 +105,6 @@ void TFormP3::exerciseTabChanged()
     SB->scrollToTop();
     if (saveFailure)
         std::rethrow_exception(saveFailure);
-}
-
-void TFormP3::saveLeftExercise()
-{
-    ExerciseProgress progress = progressOf(m_logic.steps(), m_logic.formulas());
-    progress.sheet = currentSheet();
-    progress.exerciseFileName = exerciseFileName;
-    progress.questionTag = elementTag(E1);
-    progress.selectedOption = E1->itemIndex();
-    progress.questionPanelVisible = !E1sp->isHidden();
-    solvaro::saveLeftExercise(pupilProgressPath(), progress, editMode());
-}
-
-QString TFormP3::pupilProgressPath() const
-{
-    const QString name = m_context.forms.Form1 ? m_context.forms.Form1->pupilName() : QString();
-    return m_context.folders.resolve(pupilProgressFile(name));
 }
 
 void TFormP3::showSolution()

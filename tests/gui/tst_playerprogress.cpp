@@ -1,0 +1,402 @@
+// The player's progress files and printed report, driven as the pupil drives
+// them: toolbar buttons, exercise tabs, the restore button and the dialogs.
+#include "tst_playerfixture.h"
+
+#include "player/formulasteps.h"
+#include "player/progressfile.h"
+#include "ui/fillpanel.h"
+#include "ui/report/reportengine.h"
+#include "ui/report/reportpreview.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace solvaro;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Keeps the sheets of every report shown, and writes the last one as PDF when
+// asked to.
+class RecordingPreview final : public ReportPreview
+{
+public:
+    explicit RecordingPreview(QString pdfPath = QString())
+        : m_pdfPath(std::move(pdfPath))
+    {
+    }
+
+    void showReport(const ReportEngine &engine) override
+    {
+        shown.append(engine.preparedPages());
+        if (!m_pdfPath.isEmpty())
+            pdfWritten = engine.exportPdf(m_pdfPath);
+    }
+
+    QList<QList<PreparedPage>> shown;
+    bool pdfWritten = false;
+
+private:
+    QString m_pdfPath;
+};
+
+QStringList textsNamed(const QList<PreparedPage> &pages, const QString &name)
+{
+    QStringList texts;
+    for (const PreparedPage &page : pages) {
+        for (const PreparedObject &object : page.objects) {
+            if (object.object.name == name)
+                texts.append(object.text);
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestPlayerProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void resumeInTheMiddleBringsBackTheWork();
+    void resumeOfAFinishedExerciseShowsItsCockade();
+    void resumeIsOfferedOnlyForASavedExercise_data();
+    void resumeIsOfferedOnlyForASavedExercise();
+    void sectionWithoutMarkersIsAFileError();
+    void saveAndLoadGoThroughTheFileDialogs();
+    void cancelledDialogsChangeNothing();
+    void teachersViewKeepsNoProgress();
+    void unwritableProgressFileIsToldAndTheTabStillChanges();
+    void printShowsTheExerciseOnScreen();
+    void printedPdfHoldsNameSheetAndAnswers();
+
+private:
+    PlayerProgram &program() { return *m_program; }
+    TFormP3 *player() { return m_program->player(); }
+    StepCycle &steps() { return player()->logic().steps(); }
+    QString progressFile(const QString &name) const
+    {
+        return m_installation->path(u"SOL_TMP/SOLVARO_%1.INI"_s.arg(name));
+    }
+
+    // Sheet 1 of the sample ("|CC|F", 12 + 7 = 19): the first question
+    // answered wrong once then right, the second right, and the formula row
+    // begun with "12" and "+".
+    void workUpToTheFormula();
+    void answerQuestion(int step, bool right);
+    void finishFormula();
+    void restore(bool answer);
+
+    std::unique_ptr<TestInstallation> m_installation;
+    std::unique_ptr<PlayerProgram> m_program;
+};
+
+void TestPlayerProgress::init()
+{
+    m_installation = std::make_unique<TestInstallation>();
+    m_installation->copySample();
+    m_program = std::make_unique<PlayerProgram>(*m_installation);
+}
+
+void TestPlayerProgress::cleanup()
+{
+    m_program.reset();
+    m_installation.reset();
+}
+
+void TestPlayerProgress::answerQuestion(int step, bool right)
+{
+    const int correct = program().shownOptions().indexOf(
+        program().correctOption(0, steps().exerciseIndex(), step));
+    QVERIFY(correct >= 0);
+    program().chooseOption(right ? correct : (correct + 1) % program().shownOptions().size());
+    program().pressOk();
+    program().tickUntilIdle();
+}
+
+void TestPlayerProgress::workUpToTheFormula()
+{
+    program().openSheet(0, false, u"Anna"_s);
+    answerQuestion(0, false);
+    answerQuestion(0, true);
+    answerQuestion(1, true);
+    QCOMPARE(steps().currentStep(), 2);
+    program().type(0, 1, u"12"_s);
+    program().chooseOperator(0, 2, u"+"_s);
+}
+
+void TestPlayerProgress::finishFormula()
+{
+    program().type(0, 3, u"7"_s);
+    program().type(0, 5, u"19"_s);
+    program().pressOk();
+    program().tickUntilIdle();
+}
+
+void TestPlayerProgress::restore(bool answer)
+{
+    program().dialogs.yesNoAnswers = { answer };
+    program().main()->LMDripristinaClick();
+}
+
+void TestPlayerProgress::resumeInTheMiddleBringsBackTheWork()
+{
+    workUpToTheFormula();
+    const QString firstLabel = player()->answerLabels.at(0)->caption();
+    const QString secondLabel = player()->answerLabels.at(1)->caption();
+
+    // Leaving the exercise keeps it; coming back shows it fresh.
+    program().selectExercise(1);
+    program().selectExercise(0);
+    QCOMPARE(steps().currentStep(), 0);
+    QVERIFY(!player()->answerLabels.at(0));
+    QCOMPARE(program().field(0, 1)->text(), QString());
+
+    restore(true);
+    QCOMPARE(program().dialogs.questions,
+        QStringList { u"Vuoi riprendere la copia salvata dell'eserizio num.1. ?"_s });
+    QCOMPARE(steps().currentStep(), 2);
+    QCOMPARE(steps().totalErrors(), 1);
+    QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 1"_s);
+    QCOMPARE(steps().stepErrors().value(0), 1);
+    QVERIFY(player()->answerLabels.at(0) && player()->answerLabels.at(1));
+    QCOMPARE(player()->answerLabels.at(0)->caption(), firstLabel);
+    QCOMPARE(player()->answerLabels.at(1)->caption(), secondLabel);
+    QCOMPARE(pictureName(player()->smileyImages.at(0)), u"Smiley Giallo.bmp"_s);
+    QCOMPARE(pictureName(player()->smileyImages.at(1)), u"Smiley Verde.bmp"_s);
+    QVERIFY(!player()->smileyImages.at(2));
+    QCOMPARE(program().field(0, 1)->text(), u"12"_s);
+    QCOMPARE(program().field(0, 2)->text(), u"+"_s);
+    QVERIFY(player()->formulaPanels.at(0)->isVisible());
+    QVERIFY(player()->E1sp->isVisible());
+    QVERIFY(!player()->isBusy());
+
+    // The pupil goes on where the work stopped.
+    finishFormula();
+    QCOMPARE(steps().currentStep(), steps().stepCount());
+    QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
+    QVERIFY(player()->cockadeImage);
+}
+
+void TestPlayerProgress::resumeOfAFinishedExerciseShowsItsCockade()
+{
+    workUpToTheFormula();
+    finishFormula();
+    program().selectExercise(1);
+
+    // Opening the sheet again forgets what was solved; the file remembers.
+    program().openSheet(0, false, u"Anna"_s);
+    QCOMPARE(steps().exerciseState(0), int(NotSolved));
+    QVERIFY(!player()->cockadeImage);
+    restore(true);
+    QCOMPARE(steps().currentStep(), steps().stepCount());
+    QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
+    QVERIFY(player()->E1sp->isHidden());
+    QVERIFY(player()->cockadeImage);
+    QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
+    QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 1"_s);
+    QCOMPARE(program().field(0, 5)->text(), u"19"_s);
+}
+
+void TestPlayerProgress::resumeIsOfferedOnlyForASavedExercise_data()
+{
+    QTest::addColumn<QString>("pupil");
+    QTest::addColumn<int>("exerciseToResume");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("questions");
+
+    QTest::newRow("another pupil has no file") << u"Marco"_s << 0 << false << 0;
+    QTest::newRow("no section for this exercise") << u"Anna"_s << 2 << false << 0;
+    QTest::newRow("the pupil says no") << u"Anna"_s << 0 << false << 1;
+}
+
+void TestPlayerProgress::resumeIsOfferedOnlyForASavedExercise()
+{
+    QFETCH(QString, pupil);
+    QFETCH(int, exerciseToResume);
+    QFETCH(bool, answer);
+    QFETCH(int, questions);
+
+    workUpToTheFormula();
+    program().selectExercise(1);
+    program().openSheet(0, false, pupil);
+    program().selectExercise(exerciseToResume);
+    if (questions > 0)
+        program().dialogs.yesNoAnswers = { answer };
+    program().main()->LMDripristinaClick();
+    QCOMPARE(program().dialogs.questions.size(), questions);
+    QCOMPARE(steps().currentStep(), 0);
+    QCOMPARE(steps().totalErrors(), 0);
+    QVERIFY(!player()->answerLabels.at(0));
+}
+
+void TestPlayerProgress::sectionWithoutMarkersIsAFileError()
+{
+    {
+        IniFile file(progressFile(u"ANNA"_s));
+        file.writeInteger(u"ID_000"_s, u"B1.tag"_s, 2);
+        file.writeInteger(u"ID_000"_s, u"TOT_ERRORI"_s, 5);
+        file.updateFile();
+    }
+    program().openSheet(0, false, u"anna"_s);
+    restore(true);
+    QCOMPARE(program().dialogs.messages, QStringList { u"File Error"_s });
+    QCOMPARE(steps().currentStep(), 0);
+    QCOMPARE(steps().totalErrors(), 0);
+    QVERIFY(player()->E1sp->isVisible());
+}
+
+void TestPlayerProgress::saveAndLoadGoThroughTheFileDialogs()
+{
+    QTemporaryDir documents;
+    QVERIFY(documents.isValid());
+    player()->documentsFolder = [&] { return documents.path(); };
+    const QString chosen = documents.filePath(u"compito.ini"_s);
+
+    workUpToTheFormula();
+    program().dialogs.fileAnswers = { chosen };
+    program().main()->LMDsalvaClick();
+    QCOMPARE(QDir::cleanPath(program().dialogs.lastFolder), QDir::cleanPath(documents.path()));
+    QCOMPARE(program().dialogs.lastFilter, u"*.ini (*.ini *.INI)"_s);
+    const IniFile saved(chosen);
+    QCOMPARE(saved.readInteger(u"ID_000"_s, u"B1.tag"_s, -1), 2);
+    QCOMPARE(saved.readString(u"ID_000"_s, u"TEDI_01"_s, QString()), u"12"_s);
+    QCOMPARE(saved.readInteger(u"ISTORY"_s, u"ERRORS_ID_000"_s, -1), 1);
+
+    program().openSheet(0, false, u"Anna"_s);
+    program().dialogs.fileAnswers = { chosen };
+    program().dialogs.yesNoAnswers = { true };
+    program().main()->LMDcaricaClick();
+    QCOMPARE(steps().currentStep(), 2);
+    QCOMPARE(program().field(0, 1)->text(), u"12"_s);
+    QCOMPARE(steps().totalErrors(), 1);
+}
+
+void TestPlayerProgress::cancelledDialogsChangeNothing()
+{
+    QTemporaryDir documents;
+    player()->documentsFolder = [&] { return documents.path(); };
+    workUpToTheFormula();
+    program().dialogs.fileAnswers = { QString(), QString() };
+    program().main()->LMDsalvaClick();
+    program().main()->LMDcaricaClick();
+    QVERIFY(QDir(documents.path()).isEmpty());
+    QVERIFY(program().dialogs.questions.isEmpty());
+    QCOMPARE(steps().currentStep(), 2);
+
+    // Without a documents folder no dialog opens; the message tells why.
+    player()->documentsFolder = [] { return QString(); };
+    program().main()->LMDsalvaClick();
+    QCOMPARE(program().dialogs.messages,
+        QStringList { u"Could not find MyDocuments folder location."_s });
+}
+
+void TestPlayerProgress::teachersViewKeepsNoProgress()
+{
+    QTemporaryDir documents;
+    player()->documentsFolder = [&] { return documents.path(); };
+    program().openSheet(0, true);
+    program().main()->LMDsalvaClick();
+    program().main()->LMDcaricaClick();
+    program().main()->LMDripristinaClick();
+    program().selectExercise(1);
+    // No dialog was scripted: none may have opened.
+    QVERIFY(program().dialogs.questions.isEmpty());
+    QVERIFY(program().dialogs.lastFolder.isEmpty());
+    QVERIFY(!QFileInfo::exists(progressFile(u"ANNA"_s)));
+}
+
+void TestPlayerProgress::unwritableProgressFileIsToldAndTheTabStillChanges()
+{
+    workUpToTheFormula();
+    QVERIFY(QDir(m_installation->path(u"SOL_TMP"_s)).removeRecursively());
+    const bool ran = program().guarded([&] { program().selectExercise(1); });
+    QVERIFY(!ran);
+    QCOMPARE(program().dialogs.errors.size(), 1);
+    QVERIFY2(program().dialogs.errors.at(0).startsWith(u"Unable to write to "_s),
+        qPrintable(program().dialogs.errors.at(0)));
+    QCOMPARE(steps().exerciseIndex(), 1);
+    QCOMPARE(steps().currentStep(), 0);
+}
+
+void TestPlayerProgress::printShowsTheExerciseOnScreen()
+{
+    auto preview = std::make_unique<RecordingPreview>();
+    RecordingPreview *recorder = preview.get();
+    player()->setReportPreview(std::move(preview));
+    workUpToTheFormula();
+    const QString firstLabel = player()->answerLabels.at(0)->caption();
+    const QString secondLabel = player()->answerLabels.at(1)->caption();
+
+    program().main()->LMDstampaClick();
+    QCOMPARE(recorder->shown.size(), 1);
+    const QList<PreparedPage> &pages = recorder->shown.at(0);
+    QCOMPARE(textsNamed(pages, u"memo7"_s), QStringList { u"Anna"_s });
+    QCOMPARE(textsNamed(pages, u"memo0"_s), QStringList { u"SHEET 1"_s });
+    QCOMPARE(textsNamed(pages, u"memo2"_s), QStringList { u"EXERCISE 1/6"_s });
+    QCOMPARE(textsNamed(pages, u"memo4"_s), QStringList { u"ERRORS 1"_s });
+    QCOMPARE(textsNamed(pages, u"memo3"_s), QStringList { player()->LMDtesto->caption() });
+    // "|CC|F": a section row with its band's caption, two answered questions,
+    // a section row and the formula row as it stands.
+    const QStringList answers = textsNamed(pages, u"Memo29"_s);
+    QCOMPARE(answers.size(), 5);
+    QCOMPARE(answers.at(0), player()->sectionBands.at(0)->caption());
+    QCOMPARE(answers.at(1), firstLabel);
+    QCOMPARE(answers.at(2), secondLabel);
+    QCOMPARE(answers.at(3), player()->sectionBands.at(1)->caption());
+    // The "=" field is printed with the others.
+    QCOMPARE(answers.at(4), u"12+="_s);
+    QCOMPARE(textsNamed(pages, u"Memo1"_s), (QStringList { QString(), u"1"_s, u"0"_s, QString(), u"0"_s }));
+    // The pupil is at the last step: every row has its smiley (one error on
+    // the first), and the badge of a pupil who is not shown the solution.
+    QCOMPARE(textsNamed(pages, u"GIALLO"_s).size(), 1);
+    QCOMPARE(textsNamed(pages, u"VERDE"_s).size(), 2);
+    QCOMPARE(textsNamed(pages, u"Dieci"_s).size(), 1);
+    QCOMPARE(textsNamed(pages, u"Help"_s).size(), 0);
+
+    // After the solution every reached step is yellow; the badge is "Help".
+    program().main()->LMDsoluzioneClick();
+    program().tickUntilIdle();
+    program().main()->LMDstampaClick();
+    QCOMPARE(recorder->shown.size(), 2);
+    const QList<PreparedPage> &afterSolution = recorder->shown.at(1);
+    QCOMPARE(textsNamed(afterSolution, u"Memo29"_s).value(4), u"12+7=19"_s);
+    QCOMPARE(textsNamed(afterSolution, u"Help"_s).size(), 1);
+    QCOMPARE(textsNamed(afterSolution, u"Dieci"_s).size(), 0);
+    QCOMPARE(textsNamed(afterSolution, u"GIALLO"_s).size(), 3);
+    QCOMPARE(textsNamed(afterSolution, u"VERDE"_s).size(), 0);
+}
+
+void TestPlayerProgress::printedPdfHoldsNameSheetAndAnswers()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString pdf = m_installation->path(u"SOL_TMP/report.pdf"_s);
+    auto preview = std::make_unique<RecordingPreview>(pdf);
+    RecordingPreview *recorder = preview.get();
+    player()->setReportPreview(std::move(preview));
+    workUpToTheFormula();
+    finishFormula();
+    const QString firstLabel = player()->answerLabels.at(0)->caption();
+
+    program().main()->LMDstampaClick();
+    QVERIFY(recorder->pdfWritten);
+    QProcess process;
+    process.start(pdftotext, { u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s });
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    for (const QString &expected : { u"Anna"_s, u"SHEET 1"_s, u"12+7=19"_s, u"ERRORS 1"_s })
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" not in: "_s + text));
+    // Long labels may wrap in their cell; their first word is on the page.
+    QVERIFY2(text.contains(firstLabel.section(u' ', 0, 0)), qPrintable(text));
+}
+
+QTEST_MAIN(TestPlayerProgress)
+#include "tst_playerprogress.moc"
