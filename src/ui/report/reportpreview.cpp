@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 namespace solvaro {
@@ -24,6 +25,15 @@ void ReportPreviewDialog::showReport(const ReportEngine &engine)
     QPrintPreviewDialog dialog(&printer, m_parent);
     dialog.setObjectName(QStringLiteral("frReport1Preview"));
     dialog.setWindowTitle(engine.reportTemplate().title);
+    // Big enough to read the sheet: most of the program's window, or of the
+    // screen without one.
+    const QRect area = m_parent ? m_parent->window()->geometry()
+        : dialog.screen() ? dialog.screen()->availableGeometry()
+                          : QRect();
+    if (area.isValid()) {
+        dialog.resize(area.size() * 0.85);
+        dialog.move(area.center() - dialog.rect().center());
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&engine](QPrinter *target) { engine.print(*target); });
     // Printing to a file is what a desktop without a printer has; give it a
