@@ -102,8 +102,6 @@ private:
     QString m_prefix;
 };
 
-enum class PrefixedKind { TextStrip, Panel, Label };
-
 // The stored form of a picture: its data folder and bare file name. An empty
 // path gives the folder alone, which names no file and so reads as no picture.
 QString storedPicture(const QString &picture)
@@ -159,9 +157,9 @@ QString LookRecords::existingPicture(const QString &stored) const
 
 namespace {
 
-// One loader for the three prefixed kinds; they differ in defaults, in the
-// keys they read and in how geometry is taken.
-RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini, const QString &section,
+// One loader for the three prefixed kinds (text strip, panel, label); they
+// differ in defaults, in the keys they read and in how geometry is taken.
+RecordLoad loadPrefixed(Look &look, LookKind kind, const IniFile &ini, const QString &section,
     const QString &prefix, const DesignSpace &design)
 {
     const RecordReader record(ini, section, prefix);
@@ -173,11 +171,11 @@ RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini, const
 
     // A text strip's integer keys default to 0, a panel's and a label's to what
     // the element shows now.
-    const bool zeroDefaults = kind == PrefixedKind::TextStrip;
+    const bool zeroDefaults = kind == LookKind::TextStrip;
     const Look current = look;
     auto orCurrent = [zeroDefaults](int value) { return zeroDefaults ? 0 : value; };
 
-    if (kind == PrefixedKind::Label) {
+    if (kind == LookKind::Label) {
         look.textAlignment
             = record.enumeration(".Alignment", current.textAlignment, LookTextAlignment::taCenter);
     } else {
@@ -191,7 +189,7 @@ RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini, const
     look.font.style = record.integer(".Font.Style", orCurrent(current.font.style));
     look.font.name = record.string(".Font.Name", DefaultFontName);
 
-    if (kind != PrefixedKind::Label) {
+    if (kind != LookKind::Label) {
         LookFill &fill = look.fill;
         fill.alignment = record.enumeration(".FillObject.Alignment",
             zeroDefaults ? LookAlignment::agTopLeft : current.fill.alignment,
@@ -235,47 +233,69 @@ RecordLoad loadPrefixed(Look &look, PrefixedKind kind, const IniFile &ini, const
 
 } // namespace
 
+RecordLoad LookRecords::loadFromFile(OpenFileLoader loader, Look &look, const QString &file,
+    const QString &prefix, const QString &section) const
+{
+    const QString path = existingFile(file);
+    if (path.isEmpty())
+        return RecordLoad();
+    const IniFile ini(path, m_decimalSeparator);
+    return (this->*loader)(look, ini, prefix, section);
+}
+
 RecordLoad LookRecords::load(
     Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
+    // A question group without its file still shows the missing options.
+    if (look.kind == LookKind::QuestionGroup)
+        return RecordLoad { loadQuestionGroup(look, file, section, prefix), QString() };
+    return loadFromFile(&LookRecords::load, look, file, prefix, section);
+}
+
+RecordLoad LookRecords::load(
+    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+{
     switch (look.kind) {
     case LookKind::Panel:
-        return loadPanel(look, file, prefix, section);
+        return loadPanel(look, ini, prefix, section);
     case LookKind::Label:
-        return loadLabel(look, file, prefix, section);
+        return loadLabel(look, ini, prefix, section);
     case LookKind::QuestionGroup:
-        return RecordLoad { loadQuestionGroup(look, file, section, prefix), QString() };
+        return RecordLoad { loadQuestionGroup(look, ini, section, prefix), QString() };
     case LookKind::TextStrip:
         break;
     }
-    return loadTextStrip(look, file, prefix, section);
+    return loadTextStrip(look, ini, prefix, section);
 }
 
 RecordLoad LookRecords::loadTextStrip(
     Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
-    const QString path = existingFile(file);
-    if (path.isEmpty())
-        return RecordLoad();
-    const IniFile ini(path, m_decimalSeparator);
-    RecordLoad result = loadPrefixed(look, PrefixedKind::TextStrip, ini, section, prefix, m_design);
-    if (result.found) {
-        result.picture = existingPicture(
-            ini.readString(section, prefix + QLatin1String(".FillObject.Image"), QString()));
-        if (!result.picture.isEmpty())
-            look.fill.picture = result.picture;
-    }
-    return result;
+    return loadFromFile(&LookRecords::loadTextStrip, look, file, prefix, section);
+}
+
+RecordLoad LookRecords::loadTextStrip(
+    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+{
+    return loadFilled(look, LookKind::TextStrip, ini, prefix, section);
 }
 
 RecordLoad LookRecords::loadPanel(
     Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
-    const QString path = existingFile(file);
-    if (path.isEmpty())
-        return RecordLoad();
-    const IniFile ini(path, m_decimalSeparator);
-    RecordLoad result = loadPrefixed(look, PrefixedKind::Panel, ini, section, prefix, m_design);
+    return loadFromFile(&LookRecords::loadPanel, look, file, prefix, section);
+}
+
+RecordLoad LookRecords::loadPanel(
+    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+{
+    return loadFilled(look, LookKind::Panel, ini, prefix, section);
+}
+
+RecordLoad LookRecords::loadFilled(Look &look, LookKind kind, const IniFile &ini,
+    const QString &prefix, const QString &section) const
+{
+    RecordLoad result = loadPrefixed(look, kind, ini, section, prefix, m_design);
     if (result.found) {
         result.picture = existingPicture(
             ini.readString(section, prefix + QLatin1String(".FillObject.Image"), QString()));
@@ -288,11 +308,13 @@ RecordLoad LookRecords::loadPanel(
 RecordLoad LookRecords::loadLabel(
     Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
-    const QString path = existingFile(file);
-    if (path.isEmpty())
-        return RecordLoad();
-    const IniFile ini(path, m_decimalSeparator);
-    return loadPrefixed(look, PrefixedKind::Label, ini, section, prefix, m_design);
+    return loadFromFile(&LookRecords::loadLabel, look, file, prefix, section);
+}
+
+RecordLoad LookRecords::loadLabel(
+    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+{
+    return loadPrefixed(look, LookKind::Label, ini, section, prefix, m_design);
 }
 
 bool LookRecords::loadQuestionGroup(
@@ -304,6 +326,14 @@ bool LookRecords::loadQuestionGroup(
         return false;
     }
     const IniFile ini(path, m_decimalSeparator);
+    return loadQuestionGroup(look, ini, section, key);
+}
+
+bool LookRecords::loadQuestionGroup(
+    Look &look, const IniFile &ini, const QString &section, const QString &key) const
+{
+    // A file that is not there reads as one without keys: the font stays and
+    // the options are the missing ones.
     const RecordReader record(ini, section, key);
     LookFont &font = look.font;
     font.name = record.string(".Font.Name", font.name);
@@ -315,7 +345,7 @@ bool LookRecords::loadQuestionGroup(
     if (!std::isnan(storedSize))
         font.size = m_design.fontSizeFromStoredReal(storedSize);
     look.answerLines = optionLines(ini.readString(section, key, MissingOptions));
-    return true;
+    return QFileInfo(ini.path()).isFile();
 }
 
 void LookRecords::write(
@@ -363,34 +393,33 @@ void writeFill(RecordWriter &record, const LookFill &fill)
 void LookRecords::writeTextStrip(
     const Look &look, const QString &file, const QString &prefix, const QString &section) const
 {
-    IniFile ini(writableFile(file), m_decimalSeparator);
-    RecordWriter record(ini, section, prefix);
-    record.string(".Name", WrittenMarker);
-    record.string(".Caption", encodeLineBreaks(look.text));
-    record.integer(".Alignment", static_cast<int>(look.alignment));
-    record.string(".Font.Name", look.font.name);
-    record.integer(".Font.CharSet", look.font.charSet);
-    record.integer(".Font.Color", look.font.color);
-    record.integer(".Font.Size", m_design.fontSizeToStored(look.font.size));
-    record.integer(".Font.Style", look.font.style);
-    writeGeometry(record, look.geometry, m_design);
-    writeFill(record, look.fill);
-    ini.updateFile();
+    writeFilled(look, LookKind::TextStrip, file, prefix, section);
 }
 
 void LookRecords::writePanel(
     const Look &look, const QString &file, const QString &prefix, const QString &section) const
+{
+    writeFilled(look, LookKind::Panel, file, prefix, section);
+}
+
+void LookRecords::writeFilled(const Look &look, LookKind kind, const QString &file,
+    const QString &prefix, const QString &section) const
 {
     IniFile ini(writableFile(file), m_decimalSeparator);
     RecordWriter record(ini, section, prefix);
     record.string(".Name", WrittenMarker);
     record.string(".Caption", encodeLineBreaks(look.text));
     record.integer(".Alignment", static_cast<int>(look.alignment));
+    // A strip's record names its font first, a panel's after the style.
+    const bool nameFirst = kind == LookKind::TextStrip;
+    if (nameFirst)
+        record.string(".Font.Name", look.font.name);
     record.integer(".Font.CharSet", look.font.charSet);
     record.integer(".Font.Color", look.font.color);
     record.integer(".Font.Size", m_design.fontSizeToStored(look.font.size));
     record.integer(".Font.Style", look.font.style);
-    record.string(".Font.Name", look.font.name);
+    if (!nameFirst)
+        record.string(".Font.Name", look.font.name);
     writeGeometry(record, look.geometry, m_design);
     writeFill(record, look.fill);
     ini.updateFile();

@@ -23,27 +23,42 @@ struct RecordLoad {
 
 // Reads and writes the component property records that keep the looks of
 // restylable elements. A record is the group of keys prefix + ".Font.Size" and
-// so on in one section of one INI file; files are given relative to the
-// executable folder and are opened, used and written out within each call.
-// Geometry and font sizes are stored in the design space of the given screen.
+// so on in one section of one INI file. Files are given relative to the
+// executable folder and are opened, used and written out within each call, or
+// given already open to the loaders, so that a form restoring many elements
+// from one file reads it once. Geometry and font sizes are stored in the
+// design space of the given screen.
 class LookRecords {
 public:
     LookRecords(
         const DataFolders &folders, QSize screenSize, QChar decimalSeparator = QLatin1Char('.'));
 
+    // Each loader comes in two forms: one opens the file and reads it with the
+    // decimal separator given here, the other reads a file already open with
+    // the separator it was opened with. Both restore the same look; fill
+    // pictures are resolved against the executable folder either way.
+
     // Restores an element by its kind (Load_LMDFILL). Nothing changes when the
     // file or the record is missing.
     RecordLoad load(
         Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    RecordLoad load(
+        Look &look, const IniFile &ini, const QString &prefix, const QString &section) const;
     // Integer keys default to 0 (black font of size 0, no fill).
     RecordLoad loadTextStrip(
         Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    RecordLoad loadTextStrip(
+        Look &look, const IniFile &ini, const QString &prefix, const QString &section) const;
     // Load_PANELFILL: integer keys default to the look's present values.
     RecordLoad loadPanel(
         Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    RecordLoad loadPanel(
+        Look &look, const IniFile &ini, const QString &prefix, const QString &section) const;
     // Load_LABEL: integer keys default to the look's present values.
     RecordLoad loadLabel(
         Look &look, const QString &file, const QString &prefix, const QString &section) const;
+    RecordLoad loadLabel(
+        Look &look, const IniFile &ini, const QString &prefix, const QString &section) const;
     // The options and font of a question group; key is the group's key ("E2").
     // Missing keys keep the present font; missing options give the single
     // option "?????????". A size that is missing or not a number in the user's
@@ -51,6 +66,8 @@ public:
     // Returns whether the file exists.
     bool loadQuestionGroup(
         Look &look, const QString &file, const QString &section, const QString &key) const;
+    bool loadQuestionGroup(
+        Look &look, const IniFile &ini, const QString &section, const QString &key) const;
 
     // Writes the record of an element by its kind. Throws solvaro::Error when
     // the file cannot be written.
@@ -68,6 +85,16 @@ public:
         const Look &look, const QString &file, const QString &section, const QString &prefix) const;
 
 private:
+    using OpenFileLoader = RecordLoad (LookRecords::*)(
+        Look &, const IniFile &, const QString &, const QString &) const;
+    // Opens the file when it exists and runs the loader on it.
+    RecordLoad loadFromFile(OpenFileLoader loader, Look &look, const QString &file,
+        const QString &prefix, const QString &section) const;
+    // Text strips and panels: the record and its fill picture.
+    RecordLoad loadFilled(Look &look, LookKind kind, const IniFile &ini, const QString &prefix,
+        const QString &section) const;
+    void writeFilled(const Look &look, LookKind kind, const QString &file, const QString &prefix,
+        const QString &section) const;
     QString existingFile(const QString &file) const;
     QString writableFile(const QString &file) const;
     QString existingPicture(const QString &stored) const;

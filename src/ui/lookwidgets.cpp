@@ -111,6 +111,44 @@ template<typename Loader> bool loadInto(QWidget *element, Loader loader)
     return true;
 }
 
+// The loaders below take their record from a file name or from a file already
+// open (Source is QString or IniFile); the core reads both the same way.
+template<typename Source>
+bool loadAs(LookKind kind, QWidget *element, const AppContext &context, const Source &source,
+    const QString &prefix, const QString &section)
+{
+    const LookRecords records = recordsOf(context);
+    return loadInto(element, [&](Look &look) {
+        look.kind = kind;
+        return records.load(look, source, prefix, section);
+    });
+}
+
+// A question group always takes what it finds, the missing options included.
+template<typename Source>
+void loadQuestionGroupFrom(QWidget *element, const AppContext &context, const Source &source,
+    const QString &section, const QString &key)
+{
+    const LookRecords records = recordsOf(context);
+    loadInto(element, [&](Look &look) {
+        look.kind = LookKind::QuestionGroup;
+        records.loadQuestionGroup(look, source, section, key);
+        return RecordLoad { true, QString() };
+    });
+}
+
+template<typename Source>
+bool loadByKind(QWidget *element, const AppContext &context, const Source &source,
+    const QString &prefix, const QString &section)
+{
+    const LookKind kind = lookKind(element);
+    if (kind == LookKind::QuestionGroup) {
+        loadQuestionGroupFrom(element, context, source, section, prefix);
+        return true;
+    }
+    return loadAs(kind, element, context, source, prefix, section);
+}
+
 } // namespace
 
 void setLookKind(QWidget *element, LookKind kind)
@@ -281,59 +319,61 @@ void setFillPicture(QWidget *element, const QPixmap &picture, const QString &pat
 bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &file,
     const QString &prefix, const QString &section)
 {
-    switch (lookKind(element)) {
-    case LookKind::Panel:
-        return Load_PANELFILL(element, context, file, prefix, section);
-    case LookKind::Label:
-        return Load_LABEL(element, context, file, prefix, section);
-    case LookKind::QuestionGroup:
-        loadQuestionGroup(element, context, file, section, prefix);
-        return true;
-    case LookKind::TextStrip:
-        break;
-    }
-    return loadTextStrip(element, context, file, prefix, section);
+    return loadByKind(element, context, file, prefix, section);
+}
+
+bool Load_LMDFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &prefix, const QString &section)
+{
+    return loadByKind(element, context, ini, prefix, section);
 }
 
 bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &file,
     const QString &prefix, const QString &section)
 {
-    const LookRecords records = recordsOf(context);
-    return loadInto(element, [&](Look &look) {
-        look.kind = LookKind::Panel;
-        return records.loadPanel(look, file, prefix, section);
-    });
+    return loadAs(LookKind::Panel, element, context, file, prefix, section);
+}
+
+bool Load_PANELFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &prefix, const QString &section)
+{
+    return loadAs(LookKind::Panel, element, context, ini, prefix, section);
 }
 
 bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file,
     const QString &prefix, const QString &section)
 {
-    const LookRecords records = recordsOf(context);
-    return loadInto(element, [&](Look &look) {
-        look.kind = LookKind::Label;
-        return records.loadLabel(look, file, prefix, section);
-    });
+    return loadAs(LookKind::Label, element, context, file, prefix, section);
+}
+
+bool Load_LABEL(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &prefix, const QString &section)
+{
+    return loadAs(LookKind::Label, element, context, ini, prefix, section);
 }
 
 bool loadTextStrip(QWidget *element, const AppContext &context, const QString &file,
     const QString &prefix, const QString &section)
 {
-    const LookRecords records = recordsOf(context);
-    return loadInto(element, [&](Look &look) {
-        look.kind = LookKind::TextStrip;
-        return records.loadTextStrip(look, file, prefix, section);
-    });
+    return loadAs(LookKind::TextStrip, element, context, file, prefix, section);
+}
+
+bool loadTextStrip(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &prefix, const QString &section)
+{
+    return loadAs(LookKind::TextStrip, element, context, ini, prefix, section);
 }
 
 void loadQuestionGroup(QWidget *element, const AppContext &context, const QString &file,
     const QString &section, const QString &key)
 {
-    const LookRecords records = recordsOf(context);
-    loadInto(element, [&](Look &look) {
-        look.kind = LookKind::QuestionGroup;
-        records.loadQuestionGroup(look, file, section, key);
-        return RecordLoad { true, QString() };
-    });
+    loadQuestionGroupFrom(element, context, file, section, key);
+}
+
+void loadQuestionGroup(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &section, const QString &key)
+{
+    loadQuestionGroupFrom(element, context, ini, section, key);
 }
 
 void writePanelRecord(const QWidget *element, const AppContext &context, const QString &picturePath,

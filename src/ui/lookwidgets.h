@@ -11,6 +11,7 @@ class QWidget;
 namespace solvaro {
 
 struct AppContext;
+class IniFile;
 
 // The widget side of the component property records: copies a core Look into a
 // real element and back, and restores or stores an element through the record
@@ -51,17 +52,29 @@ LookFont lookFontFromFont(const QFont &font, int charSet, qint32 color);
 // Restores an element from its record; true when the record was present.
 // Files are relative to the executable folder; the screen size and decimal
 // separator come from the context's environment. Load_LMDFILL dispatches by
-// the element's kind.
+// the element's kind. Each loader also reads from a file already open (with
+// the separator it was opened with), so that a form restoring many elements
+// from one file reads it once; the element gets the same look either way.
 bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &file,
+    const QString &prefix, const QString &section);
+bool Load_LMDFILL(QWidget *element, const AppContext &context, const IniFile &ini,
     const QString &prefix, const QString &section);
 bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &file,
     const QString &prefix, const QString &section);
+bool Load_PANELFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &prefix, const QString &section);
 bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file,
+    const QString &prefix, const QString &section);
+bool Load_LABEL(QWidget *element, const AppContext &context, const IniFile &ini,
     const QString &prefix, const QString &section);
 bool loadTextStrip(QWidget *element, const AppContext &context, const QString &file,
     const QString &prefix, const QString &section);
+bool loadTextStrip(QWidget *element, const AppContext &context, const IniFile &ini,
+    const QString &prefix, const QString &section);
 // The options and font of a question group (key as "E2").
 void loadQuestionGroup(QWidget *element, const AppContext &context, const QString &file,
+    const QString &section, const QString &key);
+void loadQuestionGroup(QWidget *element, const AppContext &context, const IniFile &ini,
     const QString &section, const QString &key);
 
 // Writers of the editing dialog: the element's present look goes into its

@@ -92,6 +92,10 @@ private slots:
     void sheetWideTagKeepsGeometry();
     void loadLabel_data();
     void loadLabel();
+    void openFileLoadsAsFileName_data();
+    void openFileLoadsAsFileName();
+    void openFileIsReadAsItIsInMemory_data();
+    void openFileIsReadAsItIsInMemory();
 
     void roundTrip_data();
     void roundTrip();
@@ -287,6 +291,101 @@ void TestLookRecord::loadLabel()
     // Labels have no fill picture.
     QVERIFY(result.picture.isEmpty());
     QCOMPARE(describe(look), describe(expected));
+}
+
+void TestLookRecord::openFileLoadsAsFileName_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<bool>("found");
+
+    const QChar point(u'.');
+    const QString missing = QStringLiteral("SOL_INI\\NONE.INI");
+    for (const LookKind kind : { LookKind::TextStrip, LookKind::Panel }) {
+        const char *name = kind == LookKind::Panel ? "panel" : "text strip";
+        const struct {
+            const char *prefix;
+            bool found;
+        } records[] = { { "Full", true }, { "Sparse", true }, { "Junk", true },
+            { "Unnamed", false }, { "Outside", true } };
+        for (const auto &record : records) {
+            QTest::addRow("%s, %s", name, record.prefix)
+                << int(kind) << Records << u"Looks"_s << QString::fromLatin1(record.prefix)
+                << point << record.found;
+        }
+        QTest::addRow("%s, missing file", name)
+            << int(kind) << missing << u"Looks"_s << u"Full"_s << point << false;
+    }
+    QTest::newRow("label, full") << int(LookKind::Label) << Records << u"Labels"_s << u"Titolo"_s
+                                 << point << true;
+    QTest::newRow("label, values out of range")
+        << int(LookKind::Label) << Records << u"Labels"_s << u"Wrong"_s << point << true;
+    QTest::newRow("label, missing file")
+        << int(LookKind::Label) << missing << u"Labels"_s << u"Titolo"_s << point << false;
+    QTest::newRow("question group, full")
+        << int(LookKind::QuestionGroup) << Records << u"0"_s << u"E1"_s << point << true;
+    // The size is read in the notation of the file's opener.
+    QTest::newRow("question group, size with a comma")
+        << int(LookKind::QuestionGroup) << Records << u"0"_s << u"E2"_s << QChar(u',') << true;
+    QTest::newRow("question group, missing options")
+        << int(LookKind::QuestionGroup) << Records << u"0"_s << u"E9"_s << point << true;
+    QTest::newRow("question group, missing file")
+        << int(LookKind::QuestionGroup) << missing << u"0"_s << u"E1"_s << point << false;
+}
+
+void TestLookRecord::openFileLoadsAsFileName()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, file);
+    QFETCH(QString, section);
+    QFETCH(QString, prefix);
+    QFETCH(QChar, separator);
+    QFETCH(bool, found);
+
+    const LookRecords records(*m_folders, QSize(1680, 1050), separator);
+    Look byName = currentLook(static_cast<LookKind>(kind));
+    const RecordLoad fromName = records.load(byName, file, prefix, section);
+    QCOMPARE(fromName.found, found);
+
+    const IniFile ini(m_folders->resolve(file), separator);
+    Look byOpenFile = currentLook(static_cast<LookKind>(kind));
+    const RecordLoad fromOpenFile = records.load(byOpenFile, ini, prefix, section);
+    QCOMPARE(fromOpenFile.found, fromName.found);
+    QCOMPARE(fromOpenFile.picture, fromName.picture);
+    QCOMPARE(describe(byOpenFile), describe(byName));
+}
+
+void TestLookRecord::openFileIsReadAsItIsInMemory_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("text strip") << int(LookKind::TextStrip) << u"Looks"_s << u"Full.Caption"_s;
+    QTest::newRow("panel") << int(LookKind::Panel) << u"Looks"_s << u"Full.Caption"_s;
+    QTest::newRow("label") << int(LookKind::Label) << u"Labels"_s << u"Full.Caption"_s;
+    QTest::newRow("question group") << int(LookKind::QuestionGroup) << u"0"_s << u"Full"_s;
+}
+
+void TestLookRecord::openFileIsReadAsItIsInMemory()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+
+    // What the open file holds counts, not what is on disk.
+    IniFile ini(m_installation->path(Records));
+    ini.writeString(section, u"Full.Name"_s, u"####"_s);
+    ini.writeString(section, key, u"Scritto|adesso"_s);
+    const LookRecords records(*m_folders, QSize(1680, 1050));
+    Look look = currentLook(static_cast<LookKind>(kind));
+    QVERIFY(records.load(look, ini, u"Full"_s, section).found);
+    if (look.kind == LookKind::QuestionGroup)
+        QCOMPARE(look.answerLines, (QStringList { u"Scritto"_s, u"adesso"_s }));
+    else
+        QCOMPARE(look.text, u"Scritto\r\nadesso"_s);
 }
 
 void TestLookRecord::roundTrip_data()

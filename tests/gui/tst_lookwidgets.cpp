@@ -20,16 +20,6 @@ namespace {
 
 const QString Looks = u"SOL_INI\\LOOKS.INI"_s;
 
-Environment environmentFor(const TestInstallation &installation, QSize screen, Dialogs *dialogs)
-{
-    Environment env;
-    env.executableFolder = installation.folder();
-    env.screenSize = screen;
-    env.decimalSeparator = QLatin1Char('.');
-    env.dialogs = dialogs;
-    return env;
-}
-
 // A widget of the kind under test, with the look the design gives it.
 std::unique_ptr<QWidget> makeElement(LookKind kind)
 {
@@ -73,6 +63,15 @@ Look editedLook(LookKind kind)
     return look;
 }
 
+// An element of the kind under test showing the edited look.
+std::unique_ptr<QWidget> editedElement(LookKind kind, const QString &name = QString())
+{
+    auto element = makeElement(kind);
+    element->setObjectName(name);
+    applyLook(element.get(), editedLook(kind));
+    return element;
+}
+
 void writeRecord(QWidget *element, const AppContext &context, const QString &section)
 {
     const QString prefix = element->objectName();
@@ -107,8 +106,12 @@ class TestLookWidgets : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+
     void roundTrip_data();
     void roundTrip();
+    void openFileRestoresTheSameLook_data();
+    void openFileRestoresTheSameLook();
     void storedInDesignSpace_data();
     void storedInDesignSpace();
     void sheetWideElementKeepsGeometry_data();
@@ -122,7 +125,41 @@ private slots:
     void missingFillPictureKeepsPicture();
     void questionGroupOptions();
     void elementTagProperty();
+
+private:
+    // A fresh installation and a program context on a 1680 x 1050 screen.
+    void useScreen(QSize screen);
+    // The records the editing dialog leaves in the fixture installation.
+    void copyEditedRecords();
+    const AppContext &context() const { return *m_context; }
+    QString path(const QString &relative) const { return m_installation->path(relative); }
+
+    std::unique_ptr<TestInstallation> m_installation;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<AppContext> m_context;
 };
+
+void TestLookWidgets::init()
+{
+    m_installation = std::make_unique<TestInstallation>();
+    QVERIFY(m_installation->isValid());
+    useScreen(QSize(1680, 1050));
+}
+
+void TestLookWidgets::useScreen(QSize screen)
+{
+    Environment env;
+    env.executableFolder = m_installation->folder();
+    env.screenSize = screen;
+    env.decimalSeparator = QLatin1Char('.');
+    env.dialogs = &m_dialogs;
+    m_context = std::make_unique<AppContext>(env);
+}
+
+void TestLookWidgets::copyEditedRecords()
+{
+    m_installation->copyFrom(TestInstallation::fixture(u"editbox/installation"_s));
+}
 
 void TestLookWidgets::roundTrip_data()
 {
@@ -150,19 +187,14 @@ void TestLookWidgets::roundTrip()
     QFETCH(QSize, screen);
     QFETCH(QRect, geometry);
     QFETCH(int, fontSize);
-
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, screen, &dialogs));
+    useScreen(screen);
 
     const LookKind lookKindUnderTest = static_cast<LookKind>(kind);
-    auto edited = makeElement(lookKindUnderTest);
-    edited->setObjectName(u"Striscia"_s);
-    applyLook(edited.get(), editedLook(lookKindUnderTest));
-    writeRecord(edited.get(), context, u"COMMONAREA"_s);
+    auto edited = editedElement(lookKindUnderTest, u"Striscia"_s);
+    writeRecord(edited.get(), context(), u"COMMONAREA"_s);
 
     auto restored = makeElement(lookKindUnderTest);
-    QVERIFY(Load_LMDFILL(restored.get(), context, Looks, u"Striscia"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(restored.get(), context(), Looks, u"Striscia"_s, u"COMMONAREA"_s));
 
     Look expected = readLook(edited.get());
     expected.geometry = geometry;
@@ -181,6 +213,58 @@ void TestLookWidgets::roundTrip()
     }
 }
 
+void TestLookWidgets::openFileRestoresTheSameLook_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<bool>("found");
+
+    for (const LookKind kind : { LookKind::TextStrip, LookKind::Panel, LookKind::Label,
+             LookKind::QuestionGroup }) {
+        const char *name = kind == LookKind::TextStrip ? "text strip"
+            : kind == LookKind::Panel                  ? "panel"
+            : kind == LookKind::Label                  ? "label"
+                                                       : "question group";
+        QTest::addRow("%s, written record", name) << int(kind) << Looks << u"E1"_s << true;
+        // A question group always takes what it finds, the missing options
+        // included.
+        const bool group = kind == LookKind::QuestionGroup;
+        QTest::addRow("%s, no record", name) << int(kind) << Looks << u"E7"_s << group;
+        QTest::addRow("%s, missing file", name)
+            << int(kind) << u"SOL_INI\\NONE.INI"_s << u"E1"_s << group;
+    }
+}
+
+void TestLookWidgets::openFileRestoresTheSameLook()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, file);
+    QFETCH(QString, prefix);
+    QFETCH(bool, found);
+
+    const LookKind lookKindUnderTest = static_cast<LookKind>(kind);
+    QVERIFY(checkerPicture().save(path(u"SOL_IMG/checker.bmp"_s), "BMP"));
+    auto edited = editedElement(lookKindUnderTest, u"E1"_s);
+    // Strips and panels store a fill picture as well.
+    const bool filled = qobject_cast<FillPanel *>(edited.get()) != nullptr;
+    QCOMPARE(loadFillPicture(edited.get(), path(u"SOL_IMG/checker.bmp"_s)), filled);
+    writeRecord(edited.get(), context(), u"3"_s);
+
+    auto byName = makeElement(lookKindUnderTest);
+    auto byOpenFile = makeElement(lookKindUnderTest);
+    const Look designed = readLook(byName.get());
+    QCOMPARE(Load_LMDFILL(byName.get(), context(), file, prefix, u"3"_s), found);
+    const IniFile ini(context().folders.resolve(file), context().env.decimalSeparator);
+    QCOMPARE(Load_LMDFILL(byOpenFile.get(), context(), ini, prefix, u"3"_s), found);
+
+    QCOMPARE(readLook(byOpenFile.get()), readLook(byName.get()));
+    QCOMPARE(fillPicturePath(byOpenFile.get()), fillPicturePath(byName.get()));
+    if (auto *panel = qobject_cast<FillPanel *>(byOpenFile.get()))
+        QCOMPARE(panel->picture().isNull(), !found);
+    QCOMPARE(readLook(byOpenFile.get()) != designed, found);
+}
+
 void TestLookWidgets::storedInDesignSpace_data()
 {
     QTest::addColumn<int>("kind");
@@ -193,24 +277,17 @@ void TestLookWidgets::storedInDesignSpace_data()
 void TestLookWidgets::storedInDesignSpace()
 {
     QFETCH(int, kind);
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-
-    auto element = makeElement(static_cast<LookKind>(kind));
-    element->setObjectName(u"E1"_s);
-    Look look = editedLook(static_cast<LookKind>(kind));
-    applyLook(element.get(), look);
+    auto element = editedElement(static_cast<LookKind>(kind), u"E1"_s);
     // A question group is as high as its options need; the stored height is
     // whatever that is.
-    look.geometry.setHeight(element->height());
-    writeRecord(element.get(), context, u"3"_s);
+    const int height = element->height();
+    writeRecord(element.get(), context(), u"3"_s);
 
-    const IniFile ini(installation.path(u"SOL_INI/LOOKS.INI"_s));
+    const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readInteger(u"3"_s, u"E1.Left"_s, -1), 200);
     QCOMPARE(ini.readInteger(u"3"_s, u"E1.Top"_s, -1), 100);
     QCOMPARE(ini.readInteger(u"3"_s, u"E1.Width"_s, -1), 600);
-    QCOMPARE(ini.readInteger(u"3"_s, u"E1.Height"_s, -1), look.geometry.height() * 2);
+    QCOMPARE(ini.readInteger(u"3"_s, u"E1.Height"_s, -1), height * 2);
     QCOMPARE(ini.readFloat(u"3"_s, u"E1.Font.Size"_s, -1), 24.0);
     QCOMPARE(ini.readInteger(u"3"_s, u"E1.Font.Style"_s, -1), fsBold | fsItalic);
     QCOMPARE(ini.readInteger(u"3"_s, u"E1.Font.Color"_s, -1), 0x123456);
@@ -227,19 +304,13 @@ void TestLookWidgets::sheetWideElementKeepsGeometry_data()
 void TestLookWidgets::sheetWideElementKeepsGeometry()
 {
     QFETCH(int, kind);
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-
-    auto edited = makeElement(static_cast<LookKind>(kind));
-    edited->setObjectName(u"LMDFill0"_s);
-    applyLook(edited.get(), editedLook(static_cast<LookKind>(kind)));
-    writeRecord(edited.get(), context, u"COMMONAREA"_s);
+    auto edited = editedElement(static_cast<LookKind>(kind), u"LMDFill0"_s);
+    writeRecord(edited.get(), context(), u"COMMONAREA"_s);
 
     auto sheetWide = makeElement(static_cast<LookKind>(kind));
     setElementTag(sheetWide.get(), SheetWideTag);
     const QRect designed = sheetWide->geometry();
-    QVERIFY(Load_LMDFILL(sheetWide.get(), context, Looks, u"LMDFill0"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(sheetWide.get(), context(), Looks, u"LMDFill0"_s, u"COMMONAREA"_s));
     QCOMPARE(sheetWide->geometry(), designed);
     QCOMPARE(readLook(sheetWide.get()).text, u"prima riga\r\nseconda"_s);
 }
@@ -255,20 +326,15 @@ void TestLookWidgets::emptyNameIsIgnored_data()
 void TestLookWidgets::emptyNameIsIgnored()
 {
     QFETCH(int, kind);
-    TestInstallation installation;
-    installation.copyFrom(TestInstallation::fixture(u"editbox/installation"_s));
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-
-    auto element = makeElement(static_cast<LookKind>(kind));
-    applyLook(element.get(), editedLook(static_cast<LookKind>(kind)));
+    copyEditedRecords();
+    auto element = editedElement(static_cast<LookKind>(kind));
     const Look before = readLook(element.get());
     QVERIFY(!Load_LMDFILL(
-        element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s, u"COMMONAREA"_s));
+        element.get(), context(), u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s, u"COMMONAREA"_s));
     QCOMPARE(readLook(element.get()), before);
     // The same keys under a present marker do change it.
     QVERIFY(Load_LMDFILL(
-        element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+        element.get(), context(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
     QCOMPARE(readLook(element.get()).text, u"nuovo\r\ntesto"_s);
 }
 
@@ -287,15 +353,10 @@ void TestLookWidgets::textStripAndPanelDefaultsDiffer()
     QFETCH(int, kind);
     QFETCH(int, fontSize);
     QFETCH(int, alignment);
-    TestInstallation installation;
-    installation.copyFrom(TestInstallation::fixture(u"editbox/installation"_s));
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-
-    auto element = makeElement(static_cast<LookKind>(kind));
-    applyLook(element.get(), editedLook(static_cast<LookKind>(kind)));
+    copyEditedRecords();
+    auto element = editedElement(static_cast<LookKind>(kind));
     QVERIFY(Load_LMDFILL(
-        element.get(), context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+        element.get(), context(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
     const Look look = readLook(element.get());
     if (fontSize < 0)
         fontSize = pointSizeOf(QGuiApplication::font());
@@ -305,87 +366,74 @@ void TestLookWidgets::textStripAndPanelDefaultsDiffer()
 
 void TestLookWidgets::systemColourSurvives()
 {
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-
     FillPanel panel;
     setLookKind(&panel, LookKind::Panel);
     Look look = editedLook(LookKind::Panel);
     look.fill.brushColor = clBtnFace;
     look.font.color = clWindowText;
     applyLook(&panel, look);
-    writePanelRecord(&panel, context, QString(), Looks, u"P"_s, u"S"_s);
+    writePanelRecord(&panel, context(), QString(), Looks, u"P"_s, u"S"_s);
 
-    const IniFile ini(installation.path(u"SOL_INI/LOOKS.INI"_s));
+    const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readString(u"S"_s, u"P.FillObject.Brush.Color"_s, QString()), u"-2147483633"_s);
     QCOMPARE(ini.readInteger(u"S"_s, u"P.Font.Color"_s, 0), clWindowText);
 
     // A colour changed on the widget since is stored as the colour shown.
     panel.setBrushColor(QColor(0x10, 0x20, 0x30));
-    writePanelRecord(&panel, context, QString(), Looks, u"P"_s, u"S"_s);
-    const IniFile again(installation.path(u"SOL_INI/LOOKS.INI"_s));
+    writePanelRecord(&panel, context(), QString(), Looks, u"P"_s, u"S"_s);
+    const IniFile again(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(again.readInteger(u"S"_s, u"P.FillObject.Brush.Color"_s, 0), 0x302010);
 }
 
 void TestLookWidgets::fillPictureFromRecord()
 {
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-    QVERIFY(checkerPicture().save(installation.path(u"SOL_IMG/checker.bmp"_s), "BMP"));
+    QVERIFY(checkerPicture().save(path(u"SOL_IMG/checker.bmp"_s), "BMP"));
 
     FillPanel edited;
     Look look = editedLook(LookKind::TextStrip);
     look.fill.style = LookFillStyle::sfBitmap;
     applyLook(&edited, look);
     writeTextStripRecord(
-        &edited, context, installation.path(u"SOL_IMG/checker.bmp"_s), Looks, u"T"_s, u"S"_s);
-    const IniFile ini(installation.path(u"SOL_INI/LOOKS.INI"_s));
+        &edited, context(), path(u"SOL_IMG/checker.bmp"_s), Looks, u"T"_s, u"S"_s);
+    const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readString(u"S"_s, u"T.FillObject.Image"_s, QString()), u"SOL_IMG\\checker.bmp"_s);
 
     FillPanel restored;
-    QVERIFY(Load_LMDFILL(&restored, context, Looks, u"T"_s, u"S"_s));
+    QVERIFY(Load_LMDFILL(&restored, context(), Looks, u"T"_s, u"S"_s));
     QCOMPARE(restored.picture().toImage().convertToFormat(QImage::Format_RGB32), checkerPicture());
-    QCOMPARE(fillPicturePath(&restored), installation.path(u"SOL_IMG/checker.bmp"_s));
+    QCOMPARE(fillPicturePath(&restored), path(u"SOL_IMG/checker.bmp"_s));
     QCOMPARE(restored.fillStyle(), FillStyle::Bitmap);
 }
 
 void TestLookWidgets::missingFillPictureKeepsPicture()
 {
-    TestInstallation installation;
-    installation.copyFrom(TestInstallation::fixture(u"editbox/installation"_s));
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-    QVERIFY(checkerPicture().save(installation.path(u"SOL_IMG/mine.bmp"_s), "BMP"));
+    copyEditedRecords();
+    QVERIFY(checkerPicture().save(path(u"SOL_IMG/mine.bmp"_s), "BMP"));
 
     FillPanel panel;
-    QVERIFY(loadFillPicture(&panel, installation.path(u"SOL_IMG/mine.bmp"_s)));
+    QVERIFY(loadFillPicture(&panel, path(u"SOL_IMG/mine.bmp"_s)));
     // The record names "SOL_IMG\\gone.bmp", which is not there.
-    QVERIFY(Load_LMDFILL(&panel, context, u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
-    QCOMPARE(fillPicturePath(&panel), installation.path(u"SOL_IMG/mine.bmp"_s));
+    QVERIFY(
+        Load_LMDFILL(&panel, context(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+    QCOMPARE(fillPicturePath(&panel), path(u"SOL_IMG/mine.bmp"_s));
     QVERIFY(!panel.picture().isNull());
     // Nor does a file that is not a picture replace it.
-    installation.writeFile(u"SOL_IMG/broken.bmp"_s, "not a picture");
-    QVERIFY(!loadFillPicture(&panel, installation.path(u"SOL_IMG/broken.bmp"_s)));
-    QCOMPARE(fillPicturePath(&panel), installation.path(u"SOL_IMG/mine.bmp"_s));
+    m_installation->writeFile(u"SOL_IMG/broken.bmp"_s, "not a picture");
+    QVERIFY(!loadFillPicture(&panel, path(u"SOL_IMG/broken.bmp"_s)));
+    QCOMPARE(fillPicturePath(&panel), path(u"SOL_IMG/mine.bmp"_s));
 }
 
 void TestLookWidgets::questionGroupOptions()
 {
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    const AppContext context(environmentFor(installation, QSize(1680, 1050), &dialogs));
-
     RadioGroup edited;
     applyLook(&edited, editedLook(LookKind::QuestionGroup));
-    writeQuestionGroupRecord(&edited, context, Looks, u"2"_s, u"E2"_s);
-    const IniFile ini(installation.path(u"SOL_INI/LOOKS.INI"_s));
+    writeQuestionGroupRecord(&edited, context(), Looks, u"2"_s, u"E2"_s);
+    const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readString(u"2"_s, u"E2"_s, QString()), u"uno|due|tre"_s);
     QCOMPARE(ini.readString(u"2"_s, u"E2.Name"_s, QString()), u"E2"_s);
 
     RadioGroup restored;
-    QVERIFY(Load_LMDFILL(&restored, context, Looks, u"E2"_s, u"2"_s));
+    QVERIFY(Load_LMDFILL(&restored, context(), Looks, u"E2"_s, u"2"_s));
     QCOMPARE(restored.items(), (QStringList { u"uno"_s, u"due"_s, u"tre"_s }));
     QCOMPARE(readLook(&restored).font, readLook(&edited).font);
     QCOMPARE(restored.font().pointSize(), 12);
