@@ -143,6 +143,8 @@ void StepCycle::resume(const ExerciseProgress &saved)
 
     m_formulas.restoreEntries(saved.formulaFields);
     m_formulas.setPanelsVisible(true);
+    // The rows first: the question panel of the current step goes over them.
+    m_view.showFormulaRows();
     m_current = current;
     if (current < stepCount()) {
         NEXT_ROW();
@@ -152,7 +154,6 @@ void StepCycle::resume(const ExerciseProgress &saved)
         m_view.hideQuestionPanel();
         m_media.CreaCOC(saved.exerciseState);
     }
-    m_view.showFormulaRows();
 }
 
 QuestionGroup StepCycle::loadGroup(int step)

@@ -66,6 +66,7 @@ private slots:
 
     void resumeInTheMiddleBringsBackTheWork();
     void resumeOfAFinishedExerciseShowsItsCockade();
+    void resumedQuestionPanelStaysOverTheFormulaRows();
     void resumeIsOfferedOnlyForASavedExercise_data();
     void resumeIsOfferedOnlyForASavedExercise();
     void sectionWithoutMarkersIsAFileError();
@@ -202,6 +203,23 @@ void TestPlayerProgress::resumeOfAFinishedExerciseShowsItsCockade()
     QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 1"_s);
     QCOMPARE(program().field(0, 5)->text(), u"19"_s);
+}
+
+void TestPlayerProgress::resumedQuestionPanelStaysOverTheFormulaRows()
+{
+    program().openSheet(0, false, u"Anna"_s);
+    answerQuestion(0, true);
+    program().selectExercise(1);
+    program().selectExercise(0);
+    restore(true);
+    QCOMPARE(steps().currentStep(), 1);
+    // Every formula panel shows, under the question panel of the current step.
+    FillPanel *formulaPanel = player()->formulaPanels.at(0);
+    QVERIFY(formulaPanel->isVisible());
+    QVERIFY(player()->E1sp->isVisible());
+    QCOMPARE(formulaPanel->parentWidget(), player()->E1sp->parentWidget());
+    const QObjectList stacking = player()->E1sp->parentWidget()->children();
+    QVERIFY(stacking.indexOf(player()->E1sp) > stacking.indexOf(formulaPanel));
 }
 
 void TestPlayerProgress::resumeIsOfferedOnlyForASavedExercise_data()
