@@ -14,6 +14,7 @@
 #include "home/unit1.h"
 #include "media/soundoutput.h"
 #include "player/unitp3.h"
+#include "ui/fillpanel.h"
 #include "ui/pagehost.h"
 #include "ui/tabstrip.h"
 
@@ -240,6 +241,17 @@ int main(int argc, char **argv)
     main->show();
     home->LMDEdit1->setText(QStringLiteral("Anna"));
 
+    // What the first section band of an exercise shows: a fast change that
+    // shows the looks of another exercise would measure nothing.
+    const auto checkBands = [&](bool bandsOfTheirOwn, int exercise) {
+        QString expected = QStringLiteral("Section 0");
+        if (bandsOfTheirOwn)
+            expected += QStringLiteral(" of exercise %1").arg(exercise);
+        if (player->sectionBands.size() != sectionCount || !player->sectionBands.at(0)
+            || player->sectionBands.at(0)->caption() != expected)
+            qFatal("exercise %d does not show its section bands", exercise);
+    };
+
     // A sheet opened from the home page, then one change of exercise tab.
     const auto measure = [&](int sheet, std::vector<double> &opening, std::vector<double> &changing) {
         for (int run = 0; run < runs; ++run) {
@@ -261,6 +273,7 @@ int main(int argc, char **argv)
             changing.push_back(elapsedMs(timer));
             if (player->logic().steps().exerciseIndex() != main->TabEserc->currentIndex())
                 qFatal("the exercise did not change");
+            checkBands(sheet == 1, main->TabEserc->currentIndex());
 
             main->LMDhomeClick();
         }

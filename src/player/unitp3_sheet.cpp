@@ -32,6 +32,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <optional>
+
 namespace solvaro {
 
 namespace {
@@ -47,6 +49,35 @@ const QString CommonArea = QStringLiteral("COMMONAREA");
 
 // The exercises a sheet can have: one state is kept for each.
 constexpr int MostExercises = StepCycle::maxExercises;
+
+// Keeps the exercise file open while one exercise loads, so that every
+// element restored from it and every key read from it come from one reading
+// of the file. A load that is part of the preparation of a sheet uses the file
+// the preparation already has open.
+class OpenExerciseFile {
+public:
+    OpenExerciseFile(const IniFile *&open, const QString &path, QChar decimalSeparator)
+        : m_open(open)
+    {
+        if (m_open)
+            return;
+        m_own.emplace(path, decimalSeparator);
+        m_open = &*m_own;
+    }
+    ~OpenExerciseFile()
+    {
+        if (m_own)
+            m_open = nullptr;
+    }
+    OpenExerciseFile(const OpenExerciseFile &) = delete;
+    OpenExerciseFile &operator=(const OpenExerciseFile &) = delete;
+
+    const IniFile &file() const { return *m_open; }
+
+private:
+    const IniFile *&m_open;
+    std::optional<IniFile> m_own;
+};
 
 } // namespace
 
@@ -103,11 +134,12 @@ void TFormP3::PREPARE_EXERCISE()
 
     const QChar separator = m_context.env.decimalSeparator;
     const IniFile global(m_context.folders.globalSettingsFile(), separator);
-    const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName), separator);
+    const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
+                                separator);
     clearExercisePictures();
     m_sheetLooksApplied = false;
     m_shownRecords.clear();
-    m_logic.prepareSheet(SET_SCHEMA(global, exerciseFile, sheet, currentExercise()));
+    m_logic.prepareSheet(SET_SCHEMA(global, open.file(), sheet, currentExercise()));
     const int steps = m_logic.xSCHEMA().stepCount;
     smileyImages = QVector<QPointer<AnimatedPicture>>(steps);
     answerLabels = QVector<QPointer<TextLabel>>(steps);
@@ -134,14 +166,10 @@ void TFormP3::INIZIO()
     const bool teacher = editMode();
     exerciseSection = QString::number(currentExercise());
     msg->hideHint();
-    const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName),
-                               m_context.env.decimalSeparator);
-    m_openExerciseFile = &exerciseFile;
-    m_exerciseLines = exerciseFile.sectionLines(exerciseSection);
-    auto release = qScopeGuard([this] {
-        m_openExerciseFile = nullptr;
-        m_exerciseLines.clear();
-    });
+    const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
+                                m_context.env.decimalSeparator);
+    m_exerciseLines = open.file().sectionLines(exerciseSection);
+    auto release = qScopeGuard([this] { m_exerciseLines.clear(); });
 
     E1sp->setVisible(!teacher);
     applyRecords();
@@ -162,10 +190,9 @@ void TFormP3::INIZIO()
 
 bool TFormP3::recordChanged(const QString &prefix)
 {
-    // Restoring an element reads the whole exercise file again. From one
-    // exercise to the next most records stay the same (a new exercise starts
-    // as a copy of another), and an element that shows a record already needs
-    // no second reading of it.
+    // From one exercise to the next most records stay the same (a new
+    // exercise starts as a copy of another), and an element that shows a
+    // record already needs it applied no second time.
     const QString start = prefix + QLatin1Char('.');
     QStringList record;
     for (const QString &line : std::as_const(m_exerciseLines)) {
@@ -181,18 +208,19 @@ bool TFormP3::recordChanged(const QString &prefix)
 
 void TFormP3::applyRecords()
 {
+    const IniFile &file = *m_openExerciseFile;
     if (recordChanged(QStringLiteral("LMDtestp")))
-        Load_LMDFILL(LMDtestp, m_context, exerciseFileName, QStringLiteral("LMDtestp"), exerciseSection);
+        Load_LMDFILL(LMDtestp, m_context, file, QStringLiteral("LMDtestp"), exerciseSection);
     if (recordChanged(QStringLiteral("LMDtesto")))
-        Load_LMDFILL(LMDtesto, m_context, exerciseFileName, QStringLiteral("LMDtesto"), exerciseSection);
+        Load_LMDFILL(LMDtesto, m_context, file, QStringLiteral("LMDtesto"), exerciseSection);
     // The sheet-wide looks are the same for every exercise of the sheet, and
     // an edit in the Edit Box reaches the element at once: reading them again
     // (with the work area's picture) at each change of exercise would only
     // slow the change down.
     if (m_sheetLooksApplied)
         return;
-    Load_LMDFILL(LMDmessg, m_context, exerciseFileName, QStringLiteral("LMDmessg"), CommonArea);
-    Load_LMDFILL(LMDFill0, m_context, exerciseFileName, QStringLiteral("LMDFill0"), CommonArea);
+    Load_LMDFILL(LMDmessg, m_context, file, QStringLiteral("LMDmessg"), CommonArea);
+    Load_LMDFILL(LMDFill0, m_context, file, QStringLiteral("LMDFill0"), CommonArea);
     m_sheetLooksApplied = true;
 }
 
@@ -255,7 +283,7 @@ void TFormP3::buildSectionBands()
             // A band without a record of its own shows no caption of another
             // exercise.
             band->setCaption(QString());
-            Load_LMDFILL(band, m_context, exerciseFileName, name, exerciseSection);
+            Load_LMDFILL(band, m_context, *m_openExerciseFile, name, exerciseSection);
         }
         band->move(0, scheme.sectionTops.value(k));
         if (teacher && band->caption().isEmpty())
@@ -361,8 +389,9 @@ void TFormP3::CLEAR_ALL_OBJ()
 void TFormP3::GIFinit()
 {
     Timer1->stop();
-    const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName),
-                               m_context.env.decimalSeparator);
+    const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
+                                m_context.env.decimalSeparator);
+    const IniFile &exerciseFile = open.file();
     const DesignSpace design(m_context.env.screenSize);
     const int left = exerciseFile.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Left"),
                                               DefaultGifTopPosition);

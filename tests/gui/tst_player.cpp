@@ -4,6 +4,7 @@
 #include "storage/colornumber.h"
 #include "ui/fillpanel.h"
 #include "ui/hintwindow.h"
+#include "ui/lookwidgets.h"
 #include "ui/speedbutton.h"
 
 #include <QTest>
@@ -290,6 +291,9 @@ void TestPlayer::problemScreenShowsTheExercise()
     QCOMPARE(player()->LMDmessg->y(), 5);
     QCOMPARE(player()->LMDtestp->y(), 55);
     QCOMPARE(player()->LMDFill0->y(), player()->LMDtestp->y() + player()->LMDtestp->height());
+    // The work area's sheet-wide record names its fill picture.
+    QCOMPARE(QFileInfo(fillPicturePath(player()->LMDFill0)).fileName(), u"Quaderno.bmp"_s);
+    QVERIFY(!player()->LMDFill0->picture().isNull());
     QCOMPARE(player()->sectionBands.size(), 2);
     QCOMPARE(player()->sectionBands.at(0)->caption(),
              program().readExerciseKey(0, 0, u"SEZIONE0.Caption"_s));
