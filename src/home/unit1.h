@@ -19,6 +19,7 @@ namespace solvaro {
 struct AppContext;
 class AnimatedPicture;
 class FillPanel;
+class IniFile;
 class PictureButton;
 class TabStrip;
 class Tgif;
@@ -192,8 +193,8 @@ private:
     void applyModeLook();
 
     // Skins and music (unit1_skin.cpp).
-    void loadSkinElements();
-    void loadSkinPictures();
+    void loadSkinElements(const IniFile &skin);
+    void loadSkinPictures(const IniFile &skin);
     void writeMusicSwitch(const QString &value);
     void stopSound();
 

@@ -31,25 +31,26 @@ constexpr int SmallestPictureWidth = 20;
 
 void TForm1::CARICA_TEMA()
 {
-    loadSkinElements();
-    loadSkinPictures();
+    // One reading of the skin file serves every element and picture.
     const IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
+    loadSkinElements(skin);
+    loadSkinPictures(skin);
     m_whistle = readWhistle(skin);
 }
 
-void TForm1::loadSkinElements()
+void TForm1::loadSkinElements(const IniFile &skin)
 {
     for (FillPanel *element :
          {LMDsfondoUnit1, LMDFill1, LMDFill2, LMDFill3, LMDFill4, LMDFill5}) {
         const QString name = element->objectName();
-        Load_LMDFILL(element, m_context, SkinFile, name, name);
+        Load_LMDFILL(element, m_context, skin, name, name);
     }
     // The top bar, the strip and the background keep their places whatever
     // the records say; only the strip's height is its own.
     layoutPage();
 }
 
-void TForm1::loadSkinPictures()
+void TForm1::loadSkinPictures(const IniFile &skin)
 {
     ShowNodes(false);
     ResizeTarget = nullptr;
@@ -58,7 +59,6 @@ void TForm1::loadSkinPictures()
     Gifs.clear();
     SelectedGif = -1;
 
-    const IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
     const QList<SkinPicture> pictures
         = readSkinPictures(skin, DesignSpace(m_context.env.screenSize));
     for (const SkinPicture &picture : pictures) {
