@@ -259,7 +259,7 @@ private:
     void returnHome();
 
     // Feedback pictures (unitp3_feedback.cpp).
-    QStringList previewGifPaths() const;
+    QStringList previewGifPaths(const IniFile &exerciseFile) const;
     AnimatedPicture *newWorkAreaPicture();
     bool onShow() const;
 

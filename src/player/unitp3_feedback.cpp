@@ -172,10 +172,8 @@ void TFormP3::clearExercisePictures()
     stopSound();
 }
 
-QStringList TFormP3::previewGifPaths() const
+QStringList TFormP3::previewGifPaths(const IniFile &exerciseFile) const
 {
-    const IniFile exerciseFile(m_context.folders.resolve(exerciseFileName),
-                               m_context.env.decimalSeparator);
     QStringList paths;
     for (int n = 1; n <= PreviewAnimations; ++n) {
         const QString stored = exerciseFile.readString(globalSettings::commonArea,

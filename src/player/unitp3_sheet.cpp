@@ -398,7 +398,7 @@ void TFormP3::GIFinit()
     const int top = exerciseFile.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Top"),
                                              DefaultGifTopPosition);
     GifTop->move(design.leftFromStored(left), design.topFromStored(top));
-    m_logic.GIFinit(editMode() ? previewGifPaths() : QStringList());
+    m_logic.GIFinit(editMode() ? previewGifPaths(exerciseFile) : QStringList());
 }
 
 } // namespace solvaro
