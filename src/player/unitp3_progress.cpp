@@ -4,6 +4,7 @@
 
 #include "app/appcontext.h"
 #include "home/unit1.h"
+#include "player/openexercisefile.h"
 #include "player/progressfile.h"
 #include "player/progressstate.h"
 #include "ui/elementtag.h"
@@ -75,7 +76,12 @@ bool TFormP3::LOADTEMP(const QString &file)
     // The exercise on screen keeps its file when the section names none.
     if (!saved.exerciseFileName.isEmpty())
         exerciseFileName = saved.exerciseFileName;
-    m_logic.steps().resume(saved);
+    {
+        // The labels' question groups and the current step all read one file.
+        const OpenExerciseFile open(m_openExerciseFile,
+            m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
+        m_logic.steps().resume(saved);
+    }
     if (saved.currentStep < m_logic.steps().stepCount()) {
         setElementTag(E1, saved.questionTag);
         E1->setItemIndex(saved.selectedOption);

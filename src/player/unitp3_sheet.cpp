@@ -7,6 +7,7 @@
 #include "home/unit1.h"
 #include "media/imageloading.h"
 #include "player/exercisetexts.h"
+#include "player/openexercisefile.h"
 #include "player/questiongroup.h"
 #include "schemes/scheme.h"
 #include "storage/colornumber.h"
@@ -32,8 +33,6 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include <optional>
-
 namespace solvaro {
 
 namespace {
@@ -49,35 +48,6 @@ const QString CommonArea = QStringLiteral("COMMONAREA");
 
 // The exercises a sheet can have: one state is kept for each.
 constexpr int MostExercises = StepCycle::maxExercises;
-
-// Keeps the exercise file open while one exercise loads, so that every
-// element restored from it and every key read from it come from one reading
-// of the file. A load that is part of the preparation of a sheet uses the file
-// the preparation already has open.
-class OpenExerciseFile {
-public:
-    OpenExerciseFile(const IniFile *&open, const QString &path, QChar decimalSeparator)
-        : m_open(open)
-    {
-        if (m_open)
-            return;
-        m_own.emplace(path, decimalSeparator);
-        m_open = &*m_own;
-    }
-    ~OpenExerciseFile()
-    {
-        if (m_own)
-            m_open = nullptr;
-    }
-    OpenExerciseFile(const OpenExerciseFile &) = delete;
-    OpenExerciseFile &operator=(const OpenExerciseFile &) = delete;
-
-    const IniFile &file() const { return *m_open; }
-
-private:
-    const IniFile *&m_open;
-    std::optional<IniFile> m_own;
-};
 
 } // namespace
 
