@@ -70,6 +70,7 @@ private slots:
     void resumeIsOfferedOnlyForASavedExercise_data();
     void resumeIsOfferedOnlyForASavedExercise();
     void sectionWithoutMarkersIsAFileError();
+    void sectionWithAnEmptyFileNameKeepsTheSheetsFile();
     void saveAndLoadGoThroughTheFileDialogs();
     void cancelledDialogsChangeNothing();
     void teachersViewKeepsNoProgress();
@@ -268,6 +269,27 @@ void TestPlayerProgress::sectionWithoutMarkersIsAFileError()
     QCOMPARE(steps().currentStep(), 0);
     QCOMPARE(steps().totalErrors(), 0);
     QVERIFY(player()->E1sp->isVisible());
+}
+
+void TestPlayerProgress::sectionWithAnEmptyFileNameKeepsTheSheetsFile()
+{
+    program().openSheet(0, false, u"Anna"_s);
+    const QString sheetsFile = player()->exerciseFileName;
+    {
+        IniFile file(progressFile(u"ANNA"_s));
+        for (const QString &key : { u"M0"_s, u"M1"_s, u"M2"_s })
+            file.writeInteger(u"ID_000"_s, key, 0);
+        file.writeInteger(u"ID_000"_s, u"B1.tag"_s, 1);
+        file.writeString(u"ID_000"_s, u"INIFILE"_s, QString());
+        file.writeString(u"ID_000"_s, u"LABEL0"_s, program().correctOption(0, 0, 0));
+        file.updateFile();
+    }
+    restore(true);
+    QCOMPARE(steps().currentStep(), 1);
+    QCOMPARE(player()->exerciseFileName, sheetsFile);
+    QCOMPARE(player()->answerLabels.at(0)->caption(), program().correctOption(0, 0, 0));
+    // The next question group still comes from the sheet's file.
+    QVERIFY(program().shownOptions().contains(program().correctOption(0, 0, 1)));
 }
 
 void TestPlayerProgress::saveAndLoadGoThroughTheFileDialogs()
