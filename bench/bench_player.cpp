@@ -8,7 +8,7 @@
 //     exercises copied from one another do, and on one where every exercise
 //     has bands of its own.
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "app/formcreation.h"
 #include "app/unit0.h"
 #include "home/unit1.h"

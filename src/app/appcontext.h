@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/environment.h"
+#include "base/environment.h"
 #include "app/forms.h"
 #include "storage/datafolders.h"
+#include "storage/lookrecord.h"
 
 namespace solvaro {
 
@@ -16,6 +17,12 @@ struct AppContext {
         : env(environment)
         , folders(environment.executableFolder)
     {
+    }
+
+    // The record loaders and writers for this installation and screen.
+    LookRecords looks() const
+    {
+        return LookRecords(folders, env.screenSize, env.decimalSeparator);
     }
 
     Environment env;

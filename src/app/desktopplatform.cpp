@@ -1,4 +1,5 @@
 #include "app/desktopplatform.h"
+#include "app/systeminformation.h"
 
 #include "app/volumecontrol.h"
 

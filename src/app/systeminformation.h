@@ -1,18 +1,11 @@
 #pragma once
 
+#include "base/systeminformation.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace solvaro {
-
-// What the F2 key tells about the machine.
-struct SystemInformation {
-    QString processor;
-    quint64 memoryBytes = 0;
-    int screenHeight = 0;
-    int screenWidth = 0;
-    int pixelsPerInch = 0;
-};
 
 // The lines "Processor=", "Mem=" (megabytes), "Screen H=", "Screen W=" and
 // "Screen PPi=", each ended by "\r\n"; numbers as the picture "#####" shows

@@ -1,8 +1,9 @@
 #include "app/unit0.h"
+#include "app/systeminformation.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 #include "app/versioncaption.h"
 #include "dialogs/unit3.h"
 #include "home/unit1.h"
@@ -74,7 +75,7 @@ void TForm0::FormCreate()
     DesignHeight = solvaro::DesignHeight;
     DesignWidth = solvaro::DesignWidth;
 
-    Load_LMDFILL(LMDFill15, m_context, dataFolder::globalSettings,
+    Load_LMDFILL(LMDFill15, m_context.looks(), dataFolder::globalSettings,
         globalSettings::captionStripSection, globalSettings::captionStripSection);
 
     for (const int key : { Qt::Key_F1, Qt::Key_F2 }) {

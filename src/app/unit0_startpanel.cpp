@@ -1,8 +1,8 @@
 // The start panel: five pictures that grow under the mouse and act by their
 // tag on release, and the closing button.
 #include "app/appcontext.h"
-#include "app/dialogs.h"
-#include "app/platform.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 #include "app/unit0.h"
 #include "dialogs/unit3.h"
 #include "home/unit1.h"

@@ -1,7 +1,7 @@
 #include "dialogs/unit2.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "ui/memo.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // Editing in the "Edit Box": every change shows at once in the preview.
 #include "app/appcontext.h"
-#include "app/dialogs.h"
-#include "app/error.h"
+#include "base/dialogs.h"
+#include "base/error.h"
 #include "dialogs/unit4.h"
 #include "media/jpegdecoder.h"
 #include "storage/datafolders.h"

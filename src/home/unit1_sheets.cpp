@@ -4,7 +4,7 @@
 #include "home/unit1.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "app/unit0.h"
 #include "home/tgif.h"
 #include "home/toolbarlayout.h"
@@ -104,7 +104,7 @@ void TForm1::loadTitleStrip(const QString &sheetFile)
         m_titleCaptionKnown = true;
     }
     title->setCaption(m_titleCaption);
-    Load_LMDFILL(title, m_context, sheetFile, TitleStripPrefix, globalSettings::commonArea);
+    Load_LMDFILL(title, m_context.looks(), sheetFile, TitleStripPrefix, globalSettings::commonArea);
     m_titleCaption = title->caption();
     title->setCaption(LMDEdit1->text() + QStringLiteral(": ") + m_titleCaption);
 }

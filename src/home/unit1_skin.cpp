@@ -4,7 +4,7 @@
 #include "home/unit1.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "home/skinfile.h"
 #include "home/tgif.h"
 #include "media/soundoutput.h"
@@ -43,7 +43,7 @@ void TForm1::loadSkinElements(const IniFile &skin)
     for (FillPanel *element :
          {LMDsfondoUnit1, LMDFill1, LMDFill2, LMDFill3, LMDFill4, LMDFill5}) {
         const QString name = element->objectName();
-        Load_LMDFILL(element, m_context, skin, name, name);
+        Load_LMDFILL(element, m_context.looks(), skin, name, name);
     }
     // The top bar, the strip and the background keep their places whatever
     // the records say; only the strip's height is its own.

@@ -4,7 +4,7 @@
 #include "home/unit1.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "home/screencursor.h"
 #include "home/skinfile.h"
 #include "storage/datafolders.h"

@@ -1,6 +1,6 @@
 #include "media/documentsfolder.h"
 
-#include "app/error.h"
+#include "base/error.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

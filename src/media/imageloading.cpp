@@ -1,7 +1,7 @@
 #include "media/imageloading.h"
 
-#include "app/dialogs.h"
-#include "app/error.h"
+#include "base/dialogs.h"
+#include "base/error.h"
 #include "media/jpegdecoder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "player/expressionbox.h"
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "player/expectedtext.h"
 #include "storage/inifile.h"
 

@@ -1,7 +1,7 @@
 #include "player/progressfile.h"
 
-#include "app/dialogs.h"
-#include "app/error.h"
+#include "base/dialogs.h"
+#include "base/error.h"
 #include "storage/inifile.h"
 
 #include <QFileInfo>

@@ -22,4 +22,5 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/validation.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/resultreport.cpp
 )

@@ -2,7 +2,7 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "app/unit0.h"
 #include "home/unit1.h"
 #include "ui/elementtag.h"

@@ -4,7 +4,7 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "media/imageloading.h"
 #include "storage/datafolders.h"
 #include "storage/designspace.h"

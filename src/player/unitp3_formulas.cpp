@@ -3,7 +3,7 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "player/expressionbox.h"
 #include "player/formulasteps.h"
 #include "player/unitp3_formulafield.h"

@@ -6,7 +6,7 @@
 #include "player/reportcontent.h"
 #include "ui/fillpanel.h"
 #include "ui/report/reportpreview.h"
-#include "ui/report/resultreport.h"
+#include "player/resultreport.h"
 #include "ui/textlabel.h"
 
 #include <QLocale>

@@ -2,7 +2,7 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "app/unit0.h"
 #include "home/unit1.h"
 #include "media/imageloading.h"
@@ -180,17 +180,17 @@ void TFormP3::applyRecords()
 {
     const IniFile &file = *m_openExerciseFile;
     if (recordChanged(QStringLiteral("LMDtestp")))
-        Load_LMDFILL(LMDtestp, m_context, file, QStringLiteral("LMDtestp"), exerciseSection);
+        Load_LMDFILL(LMDtestp, m_context.looks(), file, QStringLiteral("LMDtestp"), exerciseSection);
     if (recordChanged(QStringLiteral("LMDtesto")))
-        Load_LMDFILL(LMDtesto, m_context, file, QStringLiteral("LMDtesto"), exerciseSection);
+        Load_LMDFILL(LMDtesto, m_context.looks(), file, QStringLiteral("LMDtesto"), exerciseSection);
     // The sheet-wide looks are the same for every exercise of the sheet, and
     // an edit in the Edit Box reaches the element at once: reading them again
     // (with the work area's picture) at each change of exercise would only
     // slow the change down.
     if (m_sheetLooksApplied)
         return;
-    Load_LMDFILL(LMDmessg, m_context, file, QStringLiteral("LMDmessg"), CommonArea);
-    Load_LMDFILL(LMDFill0, m_context, file, QStringLiteral("LMDFill0"), CommonArea);
+    Load_LMDFILL(LMDmessg, m_context.looks(), file, QStringLiteral("LMDmessg"), CommonArea);
+    Load_LMDFILL(LMDFill0, m_context.looks(), file, QStringLiteral("LMDFill0"), CommonArea);
     m_sheetLooksApplied = true;
 }
 
@@ -253,7 +253,7 @@ void TFormP3::buildSectionBands()
             // A band without a record of its own shows no caption of another
             // exercise.
             band->setCaption(QString());
-            Load_LMDFILL(band, m_context, *m_openExerciseFile, name, exerciseSection);
+            Load_LMDFILL(band, m_context.looks(), *m_openExerciseFile, name, exerciseSection);
         }
         band->move(0, scheme.sectionTops.value(k));
         if (teacher && band->caption().isEmpty())

@@ -1,6 +1,6 @@
 #include "schemes/schemesaving.h"
 
-#include "app/error.h"
+#include "base/error.h"
 #include "schemes/schemekeys.h"
 #include "storage/datafolders.h"
 #include "storage/globalsettings.h"

@@ -1,7 +1,7 @@
 #include "storage/exercisecatalogue.h"
 
-#include "app/dialogs.h"
-#include "app/error.h"
+#include "base/dialogs.h"
+#include "base/error.h"
 #include "storage/globalsettings.h"
 #include "storage/inifile.h"
 #include "storage/iniline.h"

@@ -1,6 +1,6 @@
 #include "storage/inifile.h"
 
-#include "app/error.h"
+#include "base/error.h"
 #include "storage/iniline.h"
 #include "storage/initext.h"
 #include "storage/linebreaks.h"

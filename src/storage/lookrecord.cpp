@@ -1,6 +1,6 @@
 #include "storage/lookrecord.h"
 
-#include "app/error.h"
+#include "base/error.h"
 #include "storage/datafolders.h"
 #include "storage/inifile.h"
 #include "storage/linebreaks.h"

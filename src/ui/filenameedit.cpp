@@ -1,6 +1,6 @@
 #include "ui/filenameedit.h"
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "ui/filefilter.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "ui/lookwidgets.h"
 
-#include "app/appcontext.h"
 #include "storage/colornumber.h"
 #include "storage/lookrecord.h"
 #include "ui/elementtag.h"
@@ -93,11 +92,6 @@ void setTextColor(QWidget *element, const QColor &color)
     element->setPalette(colors);
 }
 
-LookRecords recordsOf(const AppContext &context)
-{
-    return LookRecords(context.folders, context.env.screenSize, context.env.decimalSeparator);
-}
-
 // Runs one core loader on the element's present look and puts the result back.
 template<typename Loader> bool loadInto(QWidget *element, Loader loader)
 {
@@ -114,10 +108,9 @@ template<typename Loader> bool loadInto(QWidget *element, Loader loader)
 // The loaders below take their record from a file name or from a file already
 // open (Source is QString or IniFile); the core reads both the same way.
 template<typename Source>
-bool loadAs(LookKind kind, QWidget *element, const AppContext &context, const Source &source,
+bool loadAs(LookKind kind, QWidget *element, const LookRecords &records, const Source &source,
     const QString &prefix, const QString &section)
 {
-    const LookRecords records = recordsOf(context);
     return loadInto(element, [&](Look &look) {
         look.kind = kind;
         return records.load(look, source, prefix, section);
@@ -126,10 +119,9 @@ bool loadAs(LookKind kind, QWidget *element, const AppContext &context, const So
 
 // A question group always takes what it finds, the missing options included.
 template<typename Source>
-void loadQuestionGroupFrom(QWidget *element, const AppContext &context, const Source &source,
+void loadQuestionGroupFrom(QWidget *element, const LookRecords &records, const Source &source,
     const QString &section, const QString &key)
 {
-    const LookRecords records = recordsOf(context);
     loadInto(element, [&](Look &look) {
         look.kind = LookKind::QuestionGroup;
         records.loadQuestionGroup(look, source, section, key);
@@ -138,15 +130,15 @@ void loadQuestionGroupFrom(QWidget *element, const AppContext &context, const So
 }
 
 template<typename Source>
-bool loadByKind(QWidget *element, const AppContext &context, const Source &source,
+bool loadByKind(QWidget *element, const LookRecords &records, const Source &source,
     const QString &prefix, const QString &section)
 {
     const LookKind kind = lookKind(element);
     if (kind == LookKind::QuestionGroup) {
-        loadQuestionGroupFrom(element, context, source, section, prefix);
+        loadQuestionGroupFrom(element, records, source, section, prefix);
         return true;
     }
-    return loadAs(kind, element, context, source, prefix, section);
+    return loadAs(kind, element, records, source, prefix, section);
 }
 
 } // namespace
@@ -316,92 +308,92 @@ void setFillPicture(QWidget *element, const QPixmap &picture, const QString &pat
     panel->setProperty(picturePathProperty, path);
 }
 
-bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &file,
+bool Load_LMDFILL(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section)
 {
-    return loadByKind(element, context, file, prefix, section);
+    return loadByKind(element, records, file, prefix, section);
 }
 
-bool Load_LMDFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+bool Load_LMDFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section)
 {
-    return loadByKind(element, context, ini, prefix, section);
+    return loadByKind(element, records, ini, prefix, section);
 }
 
-bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &file,
+bool Load_PANELFILL(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section)
 {
-    return loadAs(LookKind::Panel, element, context, file, prefix, section);
+    return loadAs(LookKind::Panel, element, records, file, prefix, section);
 }
 
-bool Load_PANELFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+bool Load_PANELFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section)
 {
-    return loadAs(LookKind::Panel, element, context, ini, prefix, section);
+    return loadAs(LookKind::Panel, element, records, ini, prefix, section);
 }
 
-bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file,
+bool Load_LABEL(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section)
 {
-    return loadAs(LookKind::Label, element, context, file, prefix, section);
+    return loadAs(LookKind::Label, element, records, file, prefix, section);
 }
 
-bool Load_LABEL(QWidget *element, const AppContext &context, const IniFile &ini,
+bool Load_LABEL(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section)
 {
-    return loadAs(LookKind::Label, element, context, ini, prefix, section);
+    return loadAs(LookKind::Label, element, records, ini, prefix, section);
 }
 
-bool loadTextStrip(QWidget *element, const AppContext &context, const QString &file,
+bool loadTextStrip(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section)
 {
-    return loadAs(LookKind::TextStrip, element, context, file, prefix, section);
+    return loadAs(LookKind::TextStrip, element, records, file, prefix, section);
 }
 
-bool loadTextStrip(QWidget *element, const AppContext &context, const IniFile &ini,
+bool loadTextStrip(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section)
 {
-    return loadAs(LookKind::TextStrip, element, context, ini, prefix, section);
+    return loadAs(LookKind::TextStrip, element, records, ini, prefix, section);
 }
 
-void loadQuestionGroup(QWidget *element, const AppContext &context, const QString &file,
+void loadQuestionGroup(QWidget *element, const LookRecords &records, const QString &file,
     const QString &section, const QString &key)
 {
-    loadQuestionGroupFrom(element, context, file, section, key);
+    loadQuestionGroupFrom(element, records, file, section, key);
 }
 
-void loadQuestionGroup(QWidget *element, const AppContext &context, const IniFile &ini,
+void loadQuestionGroup(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &section, const QString &key)
 {
-    loadQuestionGroupFrom(element, context, ini, section, key);
+    loadQuestionGroupFrom(element, records, ini, section, key);
 }
 
-void writePanelRecord(const QWidget *element, const AppContext &context, const QString &picturePath,
+void writePanelRecord(const QWidget *element, const LookRecords &records, const QString &picturePath,
     const QString &file, const QString &prefix, const QString &section)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;
-    recordsOf(context).writePanel(look, file, prefix, section);
+    records.writePanel(look, file, prefix, section);
 }
 
-void writeTextStripRecord(const QWidget *element, const AppContext &context,
+void writeTextStripRecord(const QWidget *element, const LookRecords &records,
     const QString &picturePath, const QString &file, const QString &prefix, const QString &section)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;
-    recordsOf(context).writeTextStrip(look, file, prefix, section);
+    records.writeTextStrip(look, file, prefix, section);
 }
 
-void writeLabelRecord(const QWidget *element, const AppContext &context, const QString &file,
+void writeLabelRecord(const QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section)
 {
-    recordsOf(context).writeLabel(readLook(element), file, prefix, section);
+    records.writeLabel(readLook(element), file, prefix, section);
 }
 
-void writeQuestionGroupRecord(const QWidget *element, const AppContext &context,
+void writeQuestionGroupRecord(const QWidget *element, const LookRecords &records,
     const QString &file, const QString &section, const QString &prefix)
 {
-    recordsOf(context).writeQuestionGroup(readLook(element), file, section, prefix);
+    records.writeQuestionGroup(readLook(element), file, section, prefix);
 }
 
 } // namespace solvaro

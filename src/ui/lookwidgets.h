@@ -10,8 +10,8 @@ class QWidget;
 
 namespace solvaro {
 
-struct AppContext;
 class IniFile;
+class LookRecords;
 
 // The widget side of the component property records: copies a core Look into a
 // real element and back, and restores or stores an element through the record
@@ -50,45 +50,45 @@ int pointSizeOf(const QFont &font);
 LookFont lookFontFromFont(const QFont &font, int charSet, qint32 color);
 
 // Restores an element from its record; true when the record was present.
-// Files are relative to the executable folder; the screen size and decimal
-// separator come from the context's environment. Load_LMDFILL dispatches by
+// Files are relative to the executable folder of the records; the screen size
+// and decimal separator are theirs. Load_LMDFILL dispatches by
 // the element's kind. Each loader also reads from a file already open (with
 // the separator it was opened with), so that a form restoring many elements
 // from one file reads it once; the element gets the same look either way.
-bool Load_LMDFILL(QWidget *element, const AppContext &context, const QString &file,
+bool Load_LMDFILL(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section);
-bool Load_LMDFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+bool Load_LMDFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section);
-bool Load_PANELFILL(QWidget *element, const AppContext &context, const QString &file,
+bool Load_PANELFILL(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section);
-bool Load_PANELFILL(QWidget *element, const AppContext &context, const IniFile &ini,
+bool Load_PANELFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section);
-bool Load_LABEL(QWidget *element, const AppContext &context, const QString &file,
+bool Load_LABEL(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section);
-bool Load_LABEL(QWidget *element, const AppContext &context, const IniFile &ini,
+bool Load_LABEL(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section);
-bool loadTextStrip(QWidget *element, const AppContext &context, const QString &file,
+bool loadTextStrip(QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section);
-bool loadTextStrip(QWidget *element, const AppContext &context, const IniFile &ini,
+bool loadTextStrip(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &prefix, const QString &section);
 // The options and font of a question group (key as "E2").
-void loadQuestionGroup(QWidget *element, const AppContext &context, const QString &file,
+void loadQuestionGroup(QWidget *element, const LookRecords &records, const QString &file,
     const QString &section, const QString &key);
-void loadQuestionGroup(QWidget *element, const AppContext &context, const IniFile &ini,
+void loadQuestionGroup(QWidget *element, const LookRecords &records, const IniFile &ini,
     const QString &section, const QString &key);
 
 // Writers of the editing dialog: the element's present look goes into its
 // record at once. picturePath is the full path of the chosen fill picture
 // (empty for none); only its bare name is stored. They throw solvaro::Error
 // when the file cannot be written.
-void writePanelRecord(const QWidget *element, const AppContext &context, const QString &picturePath,
+void writePanelRecord(const QWidget *element, const LookRecords &records, const QString &picturePath,
     const QString &file, const QString &prefix, const QString &section);
-void writeTextStripRecord(const QWidget *element, const AppContext &context,
+void writeTextStripRecord(const QWidget *element, const LookRecords &records,
     const QString &picturePath, const QString &file, const QString &prefix, const QString &section);
 // Labels are stored in the prefixed layout their loader reads.
-void writeLabelRecord(const QWidget *element, const AppContext &context, const QString &file,
+void writeLabelRecord(const QWidget *element, const LookRecords &records, const QString &file,
     const QString &prefix, const QString &section);
-void writeQuestionGroupRecord(const QWidget *element, const AppContext &context,
+void writeQuestionGroupRecord(const QWidget *element, const LookRecords &records,
     const QString &file, const QString &section, const QString &prefix);
 
 } // namespace solvaro

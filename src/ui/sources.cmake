@@ -28,5 +28,4 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/report/reportengine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report/reportpreview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report/reporttemplate.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/report/resultreport.cpp
 )

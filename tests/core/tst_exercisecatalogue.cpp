@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "base/error.h"
 #include "storage/exercisecatalogue.h"
 #include "storage/globalsettings.h"
 #include "storage/inifile.h"

@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "base/error.h"
 #include "media/imageloading.h"
 #include "media/jpegdecoder.h"
 #include "support/scripteddialogs.h"

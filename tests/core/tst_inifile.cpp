@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "base/error.h"
 #include "storage/inifile.h"
 #include "support/testinstallation.h"
 

@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "base/error.h"
 #include "storage/datafolders.h"
 #include "storage/inifile.h"
 #include "storage/lookrecord.h"

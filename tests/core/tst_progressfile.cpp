@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "base/error.h"
 #include "player/formularow.h"
 #include "player/progressfile.h"
 #include "playerfixture.h"

@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "base/error.h"
 #include "schemes/scheme.h"
 #include "schemes/schemesaving.h"
 #include "storage/datafolders.h"

@@ -1,5 +1,5 @@
 #include "app/appcontext.h"
-#include "app/error.h"
+#include "base/error.h"
 #include "app/formcreation.h"
 #include "app/unit0.h"
 #include "dialogs/unit4.h"
@@ -420,7 +420,7 @@ void TestEditBox::labelRestoredAfterEditing()
 
     TextLabel restored;
     restored.setGeometry(1, 2, 3, 4);
-    QVERIFY(Load_LMDFILL(&restored, *program.context, Sheet, u"Titolo"_s, u"Form1.Titolo"_s));
+    QVERIFY(Load_LMDFILL(&restored, program.context->looks(), Sheet, u"Titolo"_s, u"Form1.Titolo"_s));
     QCOMPARE(restored.caption(), u"Nuovo\r\ntitolo"_s);
     QCOMPARE(restored.textAlignment(), TextAlignment::RightJustify);
     QCOMPARE(restored.font().family(), u"Verdana"_s);

@@ -6,7 +6,7 @@
 
 #include "app/appcontext.h"
 #include "app/formcreation.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "media/soundoutput.h"
 #include "support/scripteddialogs.h"
 #include "support/testinstallation.h"

@@ -3,7 +3,7 @@
 #include "support/testinstallation.h"
 #include "ui/report/reportengine.h"
 #include "ui/report/reportpreview.h"
-#include "ui/report/resultreport.h"
+#include "player/resultreport.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #include "ui/report/reportpreview.h"
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "ui/report/reportengine.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/systeminformation.h"
+#include "base/systeminformation.h"
 
 #include <QString>
 

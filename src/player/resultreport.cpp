@@ -1,6 +1,6 @@
-#include "ui/report/resultreport.h"
+#include "player/resultreport.h"
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "storage/colornumber.h"
 #include "storage/datafolders.h"
 #include "ui/report/reportengine.h"
