@@ -51,10 +51,8 @@ int main(int argc, char **argv)
     const struct {
         TileMode mode;
         const char *name;
-    } modes[] = {{TileMode::None, "none"},
-                 {TileMode::Center, "centre"},
-                 {TileMode::Stretch, "stretch"},
-                 {TileMode::Tile, "tile"}};
+    } modes[] = { { TileMode::None, "none" }, { TileMode::Center, "centre" },
+        { TileMode::Stretch, "stretch" }, { TileMode::Tile, "tile" } };
     constexpr int repeats = 50;
     for (const auto &mode : modes) {
         panel.setTileMode(mode.mode);

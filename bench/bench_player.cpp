@@ -8,9 +8,9 @@
 //     exercises copied from one another do, and on one where every exercise
 //     has bands of its own.
 #include "app/appcontext.h"
-#include "base/dialogs.h"
 #include "app/formcreation.h"
 #include "app/unit0.h"
+#include "base/dialogs.h"
 #include "home/unit1.h"
 #include "media/soundoutput.h"
 #include "player/unitp3.h"
@@ -44,15 +44,17 @@ constexpr int runs = 20;
 class SilentDialogs final : public Dialogs
 {
 public:
-    void showMessage(const QString &) override {}
+    void showMessage(const QString &) override { }
     void showError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     bool askYesNo(const QString &, const QString &) override { return false; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &, bool) override
+    std::optional<QString> inputText(
+        const QString &, const QString &, const QString &, bool) override
     {
         return std::nullopt;
     }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override
+    QString saveFileName(
+        const QString &, const QString &, const QString &, const QString &) override
     {
         return {};
     }
@@ -63,8 +65,8 @@ public:
 class SilentSound final : public SoundOutput
 {
 public:
-    void play(const QString &, bool) override {}
-    void stop() override {}
+    void play(const QString &, bool) override { }
+    void stop() override { }
 };
 
 void writeFile(const QString &path, const QByteArray &content)
@@ -88,7 +90,7 @@ void writePicture(const QString &path, QSize size, QColor color)
 }
 
 QByteArray record(const QByteArray &prefix, const QByteArray &caption, int top, int left, int width,
-                  int height, const QByteArray &image = QByteArray())
+    int height, const QByteArray &image = QByteArray())
 {
     QByteArray text;
     const auto key = [&](const char *property, const QByteArray &value) {
@@ -122,15 +124,18 @@ void writeSheet(const QString &path, bool bandsOfTheirOwn)
     QByteArray sheet = "[COMMONAREA]\r\n" + record("LMDmessg", "", 10, 40, 3000, 100)
         + record("LMDFill0", "", 0, 40, 2800, 1400, "SOL_IMG\\Fill.bmp");
     for (int n = 1; n <= 6; ++n)
-        sheet += "GIF" + QByteArray::number(n) + "=SOL_IMG\\Missing" + QByteArray::number(n) + ".gif\r\n";
+        sheet += "GIF" + QByteArray::number(n) + "=SOL_IMG\\Missing" + QByteArray::number(n)
+            + ".gif\r\n";
     sheet += "\r\n[GIFtop]\r\nLeft=2480\r\nTop=40\r\n";
     for (int exercise = 0; exercise < exerciseCount; ++exercise) {
         sheet += "\r\n[" + QByteArray::number(exercise) + "]\r\n";
         sheet += record("LMDtestp", "", 110, 40, 2800, 440);
-        sheet += record("LMDtesto", "Problem " + QByteArray::number(exercise)
-                            + ": Luca has 12 cards and buys 7 more.|How many cards has he now?",
-                        30, 560, 1860, 380);
-        sheet += "LMDImage.Left=60\r\nLMDImage.Top=30\r\nLMDImage.Width=180\r\nLMDImage.Height=144\r\n"
+        sheet += record("LMDtesto",
+            "Problem " + QByteArray::number(exercise)
+                + ": Luca has 12 cards and buys 7 more.|How many cards has he now?",
+            30, 560, 1860, 380);
+        sheet += "LMDImage.Left=60\r\nLMDImage.Top=30\r\nLMDImage.Width=180\r\nLMDImage.Height="
+                 "144\r\n"
                  "LMDImage.imgName=SOL_IMG\\Picture.bmp\r\n";
         for (int section = 0; section < sectionCount; ++section) {
             QByteArray caption = "Section " + QByteArray::number(section);
@@ -145,12 +150,13 @@ void writeSheet(const QString &path, bool bandsOfTheirOwn)
         for (int section = 0; section < sectionCount; ++section) {
             for (const char kind : sectionSteps) {
                 if (kind == 'C') {
-                    sheet += "E" + QByteArray::number(step) + "=Right answer " + QByteArray::number(step)
-                        + "|Wrong answer|Another wrong answer\r\n";
+                    sheet += "E" + QByteArray::number(step) + "=Right answer "
+                        + QByteArray::number(step) + "|Wrong answer|Another wrong answer\r\n";
                     sheet += "E" + QByteArray::number(step) + ".Font.Size=28\r\n";
                 } else {
                     sheet += "R" + QByteArray::number(formula)
-                        + (kind == 'F' ? "=12+" + QByteArray::number(exercise) : "=3 km = 3000 m") + "\r\n";
+                        + (kind == 'F' ? "=12+" + QByteArray::number(exercise) : "=3 km = 3000 m")
+                        + "\r\n";
                     ++formula;
                 }
                 help += "Help for step " + QByteArray::number(step) + "|";
@@ -166,7 +172,7 @@ void writeSheet(const QString &path, bool bandsOfTheirOwn)
 void writeInstallation(const QString &folder)
 {
     QByteArray global = "[COMMONAREA]\r\n";
-    for (const QByteArray sheet : {"0", "1"}) {
+    for (const QByteArray sheet : { "0", "1" }) {
         QByteArray scheme;
         QByteArray patterns;
         int formulas = 0;
@@ -189,7 +195,8 @@ void writeInstallation(const QString &folder)
     writeFile(folder + QStringLiteral("SOL_INI/GLOBAL.INI"), global);
     writeSheet(folder + QStringLiteral("SOL_INI/Tipo0.INI"), false);
     writeSheet(folder + QStringLiteral("SOL_INI/Tipo1.INI"), true);
-    writePicture(folder + QStringLiteral("SOL_IMG/Picture.bmp"), QSize(180, 144), QColor(240, 200, 120));
+    writePicture(
+        folder + QStringLiteral("SOL_IMG/Picture.bmp"), QSize(180, 144), QColor(240, 200, 120));
     writePicture(folder + QStringLiteral("SOL_IMG/Fill.bmp"), QSize(64, 64), QColor(250, 250, 235));
     QDir().mkpath(folder + QStringLiteral("SOL_WAV"));
     QDir().mkpath(folder + QStringLiteral("SOL_TMP"));
@@ -253,7 +260,8 @@ int main(int argc, char **argv)
     };
 
     // A sheet opened from the home page, then one change of exercise tab.
-    const auto measure = [&](int sheet, std::vector<double> &opening, std::vector<double> &changing) {
+    const auto measure = [&](int sheet, std::vector<double> &opening,
+                             std::vector<double> &changing) {
         for (int run = 0; run < runs; ++run) {
             main->FD->showPage(TForm0::HomePage);
             home->TabSheet->selectTab(sheet);
@@ -285,14 +293,16 @@ int main(int argc, char **argv)
     measure(0, sheetOpen, exerciseChange);
     measure(1, ownBandsOpen, ownBandsChange);
 
-    std::printf("bench_player: sheet of %d exercises, %d steps in %d sections, %d runs, offscreen\n",
-                exerciseCount, int(sectionCount * sectionSteps.size()), sectionCount, runs);
-    std::printf("  sheet tab to first exercise shown: median %.1f ms (goal < 100 ms)\n",
-                median(sheetOpen));
+    std::printf(
+        "bench_player: sheet of %d exercises, %d steps in %d sections, %d runs, offscreen\n",
+        exerciseCount, int(sectionCount * sectionSteps.size()), sectionCount, runs);
+    std::printf(
+        "  sheet tab to first exercise shown: median %.1f ms (goal < 100 ms)\n", median(sheetOpen));
     std::printf("  exercise tab to new exercise shown: median %.1f ms (goal < 30 ms)\n",
-                median(exerciseChange));
-    std::printf("  the same where every exercise has section bands of its own: %.1f ms and %.1f ms\n",
-                median(ownBandsOpen), median(ownBandsChange));
+        median(exerciseChange));
+    std::printf(
+        "  the same where every exercise has section bands of its own: %.1f ms and %.1f ms\n",
+        median(ownBandsOpen), median(ownBandsChange));
     destroyForms(context);
     return 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/environment.h"
 #include "app/forms.h"
+#include "base/environment.h"
 #include "storage/datafolders.h"
 #include "storage/lookrecord.h"
 
@@ -20,10 +20,7 @@ struct AppContext {
     }
 
     // The record loaders and writers for this installation and screen.
-    LookRecords looks() const
-    {
-        return LookRecords(folders, env.screenSize, env.decimalSeparator);
-    }
+    LookRecords looks() const { return LookRecords(folders, env.screenSize, env.decimalSeparator); }
 
     Environment env;
     DataFolders folders;

@@ -22,8 +22,7 @@ public:
 
     // Runs an action and shows any error it raises in the general error box.
     // Returns false when the action failed.
-    template<typename Action>
-    bool guarded(Action &&action)
+    template<typename Action> bool guarded(Action &&action)
     {
         try {
             action();

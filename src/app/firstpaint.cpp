@@ -9,7 +9,8 @@ namespace solvaro {
 
 namespace {
 
-class FirstPaintWatch final : public QObject {
+class FirstPaintWatch final : public QObject
+{
 public:
     FirstPaintWatch(QWidget *widget, std::function<void()> action)
         : QObject(widget)

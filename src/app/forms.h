@@ -14,8 +14,7 @@ class TFeditschemi;
 // The eight forms of the program. They are created once at start, in the order
 // of the members, and live until the program ends; each reaches the others
 // through this table.
-struct Forms
-{
+struct Forms {
     TForm0 *Form0 = nullptr; // main window
     TForm1 *Form1 = nullptr; // home page
     TForm2 *Form2 = nullptr; // memo dialog

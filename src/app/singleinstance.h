@@ -10,7 +10,8 @@ namespace solvaro {
 // Keeps the program to one running copy per user. The first copy listens on a
 // local socket; a later one finds it there, asks it to come to the front and
 // ends. A socket left behind by a copy that crashed does not count.
-class SingleInstance final : public QObject {
+class SingleInstance final : public QObject
+{
     Q_OBJECT
 
 public:

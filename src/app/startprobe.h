@@ -10,7 +10,8 @@ namespace solvaro {
 // panel was painted, ns since the epoch> cpu_ms=<processor time used until
 // then> ready_ns=<when every form existed> rss_kb=<resident memory then>".
 // Without the variable nothing happens.
-class StartProbe {
+class StartProbe
+{
 public:
     StartProbe();
 

@@ -2,9 +2,9 @@
 #include "app/systeminformation.h"
 
 #include "app/appcontext.h"
+#include "app/versioncaption.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
-#include "app/versioncaption.h"
 #include "dialogs/unit3.h"
 #include "home/unit1.h"
 #include "player/unitp3.h"

@@ -23,7 +23,8 @@ class TabStrip;
 // that shows the home page, the exercise player or the closing screen, with the
 // start panel underneath while no page is on show. The toolbar buttons do not
 // act themselves: they send page commands to the page on show.
-class TForm0 final : public QWidget {
+class TForm0 final : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -1,9 +1,9 @@
 // The start panel: five pictures that grow under the mouse and act by their
 // tag on release, and the closing button.
 #include "app/appcontext.h"
+#include "app/unit0.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
-#include "app/unit0.h"
 #include "dialogs/unit3.h"
 #include "home/unit1.h"
 #include "ui/animatedpicture.h"

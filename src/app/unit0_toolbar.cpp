@@ -1,9 +1,9 @@
 // The main window's toolbar strip: its buttons, the exercise tabs and the page
 // commands they send.
 #include "app/appcontext.h"
+#include "app/unit0.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
-#include "app/unit0.h"
 #include "home/unit1.h"
 #include "player/unitp3.h"
 #include "storage/exercisecatalogue.h"

@@ -24,13 +24,16 @@ public:
     // A one-line input box; nothing when cancelled. With masked set every
     // typed character shows as '*'.
     virtual std::optional<QString> inputText(const QString &caption, const QString &prompt,
-                                             const QString &defaultText, bool masked = false) = 0;
+        const QString &defaultText, bool masked = false)
+        = 0;
     // File dialogs; an empty string when cancelled. The filter uses Qt's form
     // ("Pictures (*.bmp *.jpg)").
-    virtual QString openFileName(const QString &caption, const QString &folder,
-                                 const QString &filter) = 0;
+    virtual QString openFileName(
+        const QString &caption, const QString &folder, const QString &filter)
+        = 0;
     virtual QString saveFileName(const QString &caption, const QString &folder,
-                                 const QString &filter, const QString &defaultSuffix = QString()) = 0;
+        const QString &filter, const QString &defaultSuffix = QString())
+        = 0;
     virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
 };

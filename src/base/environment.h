@@ -13,15 +13,14 @@ class Dialogs;
 
 // What the program takes from the machine it runs on. The program fills it from
 // the real system; tests fill it with fixed values.
-struct Environment
-{
+struct Environment {
     // Folder of the running executable, with a trailing '/'; every stored path
     // is relative to it.
     QString executableFolder;
     // Screen size used by the design space.
-    QSize screenSize{1680, 1050};
+    QSize screenSize { 1680, 1050 };
     // The user's decimal separator, used to show and read numbers.
-    QChar decimalSeparator{QLatin1Char('.')};
+    QChar decimalSeparator { QLatin1Char('.') };
     // Returns a whole number in [0, bound).
     std::function<int(int bound)> random;
     // The current time.

@@ -9,7 +9,8 @@ namespace solvaro {
 // What the main window asks of the desktop it runs on: opening the help
 // document, starting the volume control, and the facts the F2 key shows. The
 // program uses DesktopPlatform; tests give a fake.
-class Platform {
+class Platform
+{
 public:
     virtual ~Platform() = default;
 

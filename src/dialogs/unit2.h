@@ -12,7 +12,8 @@ class Memo;
 // The memo dialog: a text memo with a colour and a font dialog whose choices
 // are not used, and a "salva" button without an action. The program creates
 // it and shows it nowhere.
-class TForm2 final : public QDialog {
+class TForm2 final : public QDialog
+{
     Q_OBJECT
 
 public:

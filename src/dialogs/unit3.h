@@ -17,7 +17,8 @@ class LedNumber;
 // a cockade and a bell for every solved exercise, or plays the "program close"
 // sound over an animation when nothing was solved, and then ends the program.
 // Its waits are timers, so the window stays responsive.
-class TForm3 final : public QWidget {
+class TForm3 final : public QWidget
+{
     Q_OBJECT
 
 public:

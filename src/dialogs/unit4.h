@@ -20,7 +20,8 @@ class PictureButton;
 // strip, a panel, a text label or a question group): text, font, alignment,
 // background colour or picture, fill mode and position, with a live preview.
 // Confirming applies the look to the element and writes its record at once.
-class TForm4 final : public QDialog {
+class TForm4 final : public QDialog
+{
     Q_OBJECT
 
 public:

@@ -97,7 +97,8 @@ void TForm4::confirmFill()
     applyLook(m_element, fill);
     if (m_kind == LookKind::TextStrip) {
         m_element->lower();
-        writeTextStripRecord(m_element, m_context.looks(), m_picturePath, m_file, m_prefix, m_section);
+        writeTextStripRecord(
+            m_element, m_context.looks(), m_picturePath, m_file, m_prefix, m_section);
     } else {
         writePanelRecord(m_element, m_context.looks(), m_picturePath, m_file, m_prefix, m_section);
     }

@@ -39,7 +39,7 @@ GifStep stepAlongPath(const GifPath &path, QPoint position)
         left = addSaturated(left, path.DX);
         // The small addend keeps a path whose ends share their left finite.
         const long double slope = (static_cast<long double>(path.Y2) - path.Y1)
-                                  / (static_cast<long double>(path.X2) - path.X1 + 0.0001L);
+            / (static_cast<long double>(path.X2) - path.X1 + 0.0001L);
         top = cutToInt(slope * (static_cast<long double>(left) - path.X1) + path.Y1);
     }
 

@@ -7,8 +7,7 @@ namespace solvaro {
 // The straight path along which a moving picture walks, in pixels of its
 // parent: from (X1, Y1) towards (X2, Y2) by DX pixels a tick. X2 < 0 means the
 // picture stands still; -1 marks a point that was never set.
-struct GifPath
-{
+struct GifPath {
     int X1 = -1;
     int Y1 = -1;
     int X2 = -1;
@@ -25,8 +24,7 @@ struct GifPath
 // vertical path the top changes, along any other path the left, and on a
 // slanted path the top follows the line through both ends. Once the end is
 // passed the picture goes back to the start of its path.
-struct GifStep
-{
+struct GifStep {
     QPoint position;
     bool restarted = false;
 };

@@ -12,13 +12,13 @@ constexpr int SkinElementTag = 10;
 } // namespace
 
 LookPlace lookPlaceForTag(int tag, const QString &elementName, const QString &skinFile,
-                          const QString &sheetFile, int exerciseIndex)
+    const QString &sheetFile, int exerciseIndex)
 {
     if (tag == SkinElementTag)
-        return {skinFile, elementName};
+        return { skinFile, elementName };
     if (tag == SheetWideTag)
-        return {sheetFile, globalSettings::commonArea};
-    return {sheetFile, QString::number(exerciseIndex)};
+        return { sheetFile, globalSettings::commonArea };
+    return { sheetFile, QString::number(exerciseIndex) };
 }
 
 bool isSheetWidePanelName(const QString &elementName)
@@ -26,10 +26,9 @@ bool isSheetWidePanelName(const QString &elementName)
     return elementName.toUpper() == QLatin1StringView("LMDFILL0");
 }
 
-LookPlace labelLookPlace(const QString &pageName, const QString &labelName,
-                         const QString &skinFile)
+LookPlace labelLookPlace(const QString &pageName, const QString &labelName, const QString &skinFile)
 {
-    return {skinFile, pageName + QLatin1Char('.') + labelName};
+    return { skinFile, pageName + QLatin1Char('.') + labelName };
 }
 
 } // namespace solvaro

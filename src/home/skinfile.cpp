@@ -36,7 +36,7 @@ QList<SkinPicture> readSkinPictures(const IniFile &skin, const DesignSpace &desi
         const int height = skin.readInteger(section, heightKey, defaultPlace);
         const int width = skin.readInteger(section, widthKey, defaultPlace);
         picture.geometry = QRect(design.leftFromStored(left), design.topFromStored(top),
-                                 design.widthFromStored(width), design.widthFromStored(height));
+            design.widthFromStored(width), design.widthFromStored(height));
 
         GifPath &path = picture.path;
         path.X1 = skin.readInteger(section, x1Key, defaultPathPoint);
@@ -83,7 +83,7 @@ QString skinNameOf(const QString &chosenFile)
 bool isRefusedSkinName(const QString &skinName)
 {
     return skinName.contains(QLatin1StringView("GENERALE"))
-           || skinName.toUpper().contains(QLatin1StringView("TIPO"));
+        || skinName.toUpper().contains(QLatin1StringView("TIPO"));
 }
 
 bool isRefusedSkinTarget(const QString &skinName)
@@ -93,14 +93,13 @@ bool isRefusedSkinTarget(const QString &skinName)
     const QString bareName
         = QFileInfo(QString(skinName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
     return isRefusedSkinName(skinName)
-           || bareName.compare(QLatin1StringView("SKIN.INI"), Qt::CaseInsensitive) == 0;
+        || bareName.compare(QLatin1StringView("SKIN.INI"), Qt::CaseInsensitive) == 0;
 }
 
 bool isSameSkinName(const QString &first, const QString &second)
 {
-    const auto normalised = [](QString name) {
-        return name.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    };
+    const auto normalised
+        = [](QString name) { return name.replace(QLatin1Char('/'), QLatin1Char('\\')); };
     return normalised(first).compare(normalised(second), Qt::CaseInsensitive) == 0;
 }
 

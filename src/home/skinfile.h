@@ -56,8 +56,7 @@ QString pictureSectionName(int number);
 } // namespace skinKeys
 
 // One moving picture as the skin stores it, converted to screen pixels.
-struct SkinPicture
-{
+struct SkinPicture {
     // The picture's section number, 0 for "ani100".
     int number = 0;
     // The stored path of the GIF file, relative to the executable folder.

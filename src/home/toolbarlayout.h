@@ -5,15 +5,13 @@
 namespace solvaro {
 
 // One button of a toolbar row, in the row's fixed order.
-struct ToolbarButton
-{
+struct ToolbarButton {
     bool visible = true;
     int width = 0;
 };
 
 // Where the buttons of a row and the strip that closes it go.
-struct ToolbarPlacement
-{
+struct ToolbarPlacement {
     // One left per button; a hidden button is parked at 0.
     QList<int> lefts;
     int stripLeft = 0;

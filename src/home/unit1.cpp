@@ -93,8 +93,8 @@ TForm1::TForm1(AppContext &context, QWidget *parent)
     if (TForm0 *main = m_context.forms.Form0)
         main->solvedExercises = 0;
     const IniFile global(m_context.folders.globalSettingsFile(), m_context.env.decimalSeparator);
-    SkinFile = global.readString(globalSettings::skinSection, globalSettings::skinFileKey,
-                                 globalSettings::defaultSkinFile);
+    SkinFile = global.readString(
+        globalSettings::skinSection, globalSettings::skinFileKey, globalSettings::defaultSkinFile);
     CARICA_TEMA();
     CaricaMENU();
     CreateNodes();
@@ -138,8 +138,8 @@ void TForm1::buildTopBar()
     LMDschemi->setObjectName(QStringLiteral("LMDschemi"));
     LMDschemi->setToolTip(QStringLiteral("gestione schemi"));
     const int schemesSize = qMin(scaledX(SchemesButtonSize), barHeight);
-    LMDschemi->setPicture(style()->standardIcon(QStyle::SP_FileDialogDetailedView)
-                              .pixmap(schemesSize * 2 / 3));
+    LMDschemi->setPicture(
+        style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(schemesSize * 2 / 3));
     LMDschemi->setGeometry(0, (barHeight - schemesSize) / 2, schemesSize, schemesSize);
 
     TabSheet = new TabStrip(LMDSimplePanel2);
@@ -150,7 +150,7 @@ void TForm1::buildTopBar()
 
     LMDFill5 = makeFill(TabSheet, QStringLiteral("LMDFill5"));
     LMDFill5->setGeometry(scaledX(TabDecoration.x()), scaledY(TabDecoration.y()),
-                          scaledX(TabDecoration.width()), scaledY(TabDecoration.height()));
+        scaledX(TabDecoration.width()), scaledY(TabDecoration.height()));
 
     Image2 = new AnimatedPicture(LMDSimplePanel2);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -159,7 +159,8 @@ void TForm1::buildTopBar()
     Image2->setGeometry(0, 0, scaledX(LogoWidth), barHeight);
     const QImage logo(m_context.folders.resolve(LogoFile));
     if (!logo.isNull())
-        Image2->setImage(logo.scaled(Image2->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        Image2->setImage(
+            logo.scaled(Image2->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TForm1::buildBackground()
@@ -175,7 +176,7 @@ void TForm1::buildBackground()
         FillPanel *box = makeFill(LMDsfondoUnit1, name);
         box->setCaption(TextBoxCaption);
         box->setGeometry(scaledX(design.x()), scaledY(design.y()), scaledX(design.width()),
-                         scaledY(design.height()));
+            scaledY(design.height()));
         box->setContextMenuPolicy(Qt::PreventContextMenu);
         return box;
     };
@@ -230,13 +231,13 @@ void TForm1::connectHandlers()
     connect(LMDschemi, &QAbstractButton::clicked, this, &TForm1::LMDschemiClick);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(MouseEvents::of(TabSheet), &MouseEvents::released, this,
-            [this](QMouseEvent *) { TabSheetMouseUp(); });
+        [this](QMouseEvent *) { TabSheetMouseUp(); });
 
-    for (FillPanel *fill : {LMDFill1, LMDFill2, LMDFill5}) {
+    for (FillPanel *fill : { LMDFill1, LMDFill2, LMDFill5 }) {
         connect(MouseEvents::of(fill), &MouseEvents::released, this,
-                [this, fill](QMouseEvent *) { xMouseUp(this, fill); });
+            [this, fill](QMouseEvent *) { xMouseUp(this, fill); });
     }
-    for (FillPanel *box : {LMDFill3, LMDFill4}) {
+    for (FillPanel *box : { LMDFill3, LMDFill4 }) {
         MouseEvents *events = MouseEvents::of(box);
         connect(events, &MouseEvents::pressed, this, [this, box](QMouseEvent *event) {
             TextBoxMouseDown(box, event->button(), event->globalPosition().toPoint());
@@ -248,18 +249,24 @@ void TForm1::connectHandlers()
             TextBoxMouseUp(box, event->button(), event->globalPosition().toPoint());
         });
     }
-    connect(MouseEvents::of(LMDsfondoUnit1), &MouseEvents::released, this,
-            [this](QMouseEvent *event) {
-                BackgroundMouseUp(event->button(), event->globalPosition().toPoint());
-            });
+    connect(
+        MouseEvents::of(LMDsfondoUnit1), &MouseEvents::released, this, [this](QMouseEvent *event) {
+            BackgroundMouseUp(event->button(), event->globalPosition().toPoint());
+        });
 }
 
 void TForm1::CreateNodes()
 {
     // Corners and edge middles clockwise from the top-left corner.
     const Qt::CursorShape cursors[] = {
-        Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
-        Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
+        Qt::SizeFDiagCursor,
+        Qt::SizeVerCursor,
+        Qt::SizeBDiagCursor,
+        Qt::SizeHorCursor,
+        Qt::SizeFDiagCursor,
+        Qt::SizeVerCursor,
+        Qt::SizeBDiagCursor,
+        Qt::SizeHorCursor,
     };
     for (int node = 0; node < 8; ++node) {
         auto *handle = new QWidget(this);
@@ -280,7 +287,7 @@ void TForm1::CreateNodes()
             NodeMouseMove(node, event->globalPosition().toPoint());
         });
         connect(events, &MouseEvents::released, this,
-                [this, node](QMouseEvent *) { NodeMouseUp(node); });
+            [this, node](QMouseEvent *) { NodeMouseUp(node); });
         Nodes.append(handle);
     }
 }
@@ -301,8 +308,8 @@ void TForm1::layoutTopBar()
 {
     const int gap = qMax(1, scaledX(5));
     LMDhome->move(0, LMDhome->y());
-    LMDFill1->setGeometry(LMDhome->x() + LMDhome->width(), LMDFill1->y(), scaledX(TitleWidth),
-                          LMDFill1->height());
+    LMDFill1->setGeometry(
+        LMDhome->x() + LMDhome->width(), LMDFill1->y(), scaledX(TitleWidth), LMDFill1->height());
     LMDEdit1->move(LMDFill1->x() + LMDFill1->width(), LMDEdit1->y());
     LMDhome->show();
     LMDFill1->show();
@@ -314,8 +321,7 @@ void TForm1::layoutTopBar()
         tabLeft = LMDschemi->x() + LMDschemi->width() + gap;
     }
     TabSheet->setGeometry(tabLeft, TabSheet->y(),
-                          qMax(0, LMDSimplePanel2->width() - tabLeft - Image2->width()),
-                          TabSheet->height());
+        qMax(0, LMDSimplePanel2->width() - tabLeft - Image2->width()), TabSheet->height());
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)

@@ -27,8 +27,7 @@ class Tgif;
 // What the "Edit Box" is handed for an element: the full path of its fill
 // picture (empty for none) and the file (relative to the executable folder),
 // section and key prefix of its record.
-struct ElementEdit
-{
+struct ElementEdit {
     QString picturePath;
     QString file;
     QString section;

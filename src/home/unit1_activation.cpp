@@ -43,10 +43,10 @@ void TForm1::FormActivate()
 
 void TForm1::applyModeLook()
 {
-    for (FillPanel *fill : {LMDFill1, LMDFill2, LMDFill3, LMDFill4})
+    for (FillPanel *fill : { LMDFill1, LMDFill2, LMDFill3, LMDFill4 })
         fill->setInnerBevel(EditMode);
     // The strips that open the "Edit Box" on a click show it by their cursor.
-    for (FillPanel *fill : {LMDFill1, LMDFill5}) {
+    for (FillPanel *fill : { LMDFill1, LMDFill5 }) {
         if (EditMode)
             fill->setCursor(Qt::PointingHandCursor);
         else
@@ -54,7 +54,7 @@ void TForm1::applyModeLook()
     }
     if (TForm0 *main = m_context.forms.Form0) {
         const int width = EditMode ? TeacherButtonWidth : 0;
-        for (QWidget *button : {main->LMDconfigure, main->LMDcopy, main->LMDdelete})
+        for (QWidget *button : { main->LMDconfigure, main->LMDcopy, main->LMDdelete })
             button->resize(width, button->height());
     }
 }

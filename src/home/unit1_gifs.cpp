@@ -4,8 +4,8 @@
 #include "home/unit1.h"
 
 #include "app/appcontext.h"
-#include "base/dialogs.h"
 #include "app/unit0.h"
+#include "base/dialogs.h"
 #include "home/screencursor.h"
 #include "home/skinfile.h"
 #include "home/tgif.h"
@@ -58,8 +58,8 @@ int TForm1::AddGIF(const QString &path)
     gif->setCenter(true);
     gif->setStretch(true);
     gif->setAutoSize(false);
-    gif->setGeometry(NewPicturePlace, NewPicturePlace, gif->pictureSize().width(),
-                     gif->pictureSize().height());
+    gif->setGeometry(
+        NewPicturePlace, NewPicturePlace, gif->pictureSize().width(), gif->pictureSize().height());
     setElementTag(gif, index);
     gif->setAttribute(Qt::WA_NoMousePropagation);
     gif->setAnimating(false);
@@ -71,11 +71,10 @@ int TForm1::AddGIF(const QString &path)
     connect(events, &MouseEvents::pressed, this, [this, gif](QMouseEvent *event) {
         GifMouseDown(gif, event->button(), event->globalPosition().toPoint());
     });
-    connect(events, &MouseEvents::moved, this, [this, gif](QMouseEvent *event) {
-        GifMouseMove(gif, event->globalPosition().toPoint());
-    });
+    connect(events, &MouseEvents::moved, this,
+        [this, gif](QMouseEvent *event) { GifMouseMove(gif, event->globalPosition().toPoint()); });
     connect(events, &MouseEvents::released, this,
-            [this, gif](QMouseEvent *event) { GifMouseUp(gif, event->button()); });
+        [this, gif](QMouseEvent *event) { GifMouseUp(gif, event->button()); });
     return index;
 }
 
@@ -214,8 +213,14 @@ void TForm1::PlaceNodes(QWidget *control)
     const int middleX = control->x() + control->width() / 2 - HandleOffset;
     const int middleY = control->y() + control->height() / 2 - HandleOffset;
     const QPoint corners[] = {
-        {left, top},    {middleX, top},    {right, top},   {right, middleY},
-        {right, bottom}, {middleX, bottom}, {left, bottom}, {left, middleY},
+        { left, top },
+        { middleX, top },
+        { right, top },
+        { right, middleY },
+        { right, bottom },
+        { middleX, bottom },
+        { left, bottom },
+        { left, middleY },
     };
     for (int node = 0; node < 8; ++node)
         Nodes.at(node)->move(control->parentWidget()->mapTo(this, corners[node]));
@@ -307,7 +312,8 @@ void TForm1::writePathEnds(Tgif *gif)
         skin.writeInteger(section, skinKeys::x1Key, design.leftToStored(path.X1));
         skin.writeInteger(section, skinKeys::y2Key, design.topToStored(path.Y2));
         skin.writeInteger(section, skinKeys::x2Key, design.leftToStored(path.X2));
-        const int speed = speedOf(skin.readInteger(section, skinKeys::dxKey, skinKeys::defaultStep));
+        const int speed
+            = speedOf(skin.readInteger(section, skinKeys::dxKey, skinKeys::defaultStep));
         path.DX = directedStep(path, speed);
         skin.writeInteger(section, skinKeys::dxKey, path.DX);
     }
@@ -343,9 +349,9 @@ void TForm1::DisableMoveClick()
     IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
     if (!skin.sectionExists(gif->section))
         return;
-    gif->path = GifPath{-1, -1, -1, -1, 0};
+    gif->path = GifPath { -1, -1, -1, -1, 0 };
     for (const QLatin1StringView key :
-         {skinKeys::y1Key, skinKeys::x1Key, skinKeys::y2Key, skinKeys::x2Key, skinKeys::dxKey}) {
+        { skinKeys::y1Key, skinKeys::x1Key, skinKeys::y2Key, skinKeys::x2Key, skinKeys::dxKey }) {
         skin.writeInteger(gif->section, key, -1);
     }
     skin.updateFile();
@@ -357,10 +363,10 @@ void TForm1::SetSpeedClick()
     if (!gif)
         return;
     const QString defaultAnswer = QStringLiteral("1");
-    const QString answer
-        = m_context.env.dialogs
-              ->inputText(QStringLiteral("GIF SPEED"), QStringLiteral("Speed 1 .. 100"), defaultAnswer)
-              .value_or(defaultAnswer);
+    const QString answer = m_context.env.dialogs
+                               ->inputText(QStringLiteral("GIF SPEED"),
+                                   QStringLiteral("Speed 1 .. 100"), defaultAnswer)
+                               .value_or(defaultAnswer);
     bool isNumber = false;
     int speed = answer.trimmed().toInt(&isNumber);
     if (!isNumber)
@@ -398,7 +404,7 @@ void TForm1::AddAnimateGifClick()
         return;
     IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
     skin.writeString(gif->section, skinKeys::pictureFileKey,
-                     stored.isEmpty() ? dataFolder::images + QFileInfo(chosen).fileName() : stored);
+        stored.isEmpty() ? dataFolder::images + QFileInfo(chosen).fileName() : stored);
     skin.writeInteger(gif->section, skinKeys::leftKey, gif->x());
     skin.writeInteger(gif->section, skinKeys::topKey, gif->y());
     skin.updateFile();
@@ -464,7 +470,8 @@ void TForm1::ResetGifPositionClick()
         rowHeight = qMax(rowHeight, gif->height());
         if (skin.sectionExists(gif->section)) {
             skin.writeInteger(gif->section, skinKeys::topKey, design.topToStored(gif->y()));
-            skin.writeInteger(gif->section, skinKeys::leftWrittenKey, design.leftToStored(gif->x()));
+            skin.writeInteger(
+                gif->section, skinKeys::leftWrittenKey, design.leftToStored(gif->x()));
         }
     }
     if (skin.isModified())

@@ -4,8 +4,8 @@
 #include "home/unit1.h"
 
 #include "app/appcontext.h"
-#include "base/dialogs.h"
 #include "app/unit0.h"
+#include "base/dialogs.h"
 #include "home/tgif.h"
 #include "home/toolbarlayout.h"
 #include "schemes/ueditschemi.h"
@@ -83,11 +83,10 @@ void TForm1::TabSheetMouseUp()
     main->LMDSimplePanel3->show();
     main->relayout();
     main->LMDhome->show();
-    for (QWidget *teacherButton : {main->LMDconfigure, main->LMDcopy, main->LMDdelete})
+    for (QWidget *teacherButton : { main->LMDconfigure, main->LMDcopy, main->LMDdelete })
         teacherButton->setVisible(EditMode);
-    for (QWidget *pupilButton :
-         {main->LMDcarica, main->LMDsalva, main->LMDstampa, main->LMDhelp, main->LMDsoluzione,
-          main->LMDspeaker, main->LMDripristina}) {
+    for (QWidget *pupilButton : { main->LMDcarica, main->LMDsalva, main->LMDstampa, main->LMDhelp,
+             main->LMDsoluzione, main->LMDspeaker, main->LMDripristina }) {
         pupilButton->setVisible(!EditMode);
     }
     layoutMainToolbar();
@@ -122,7 +121,7 @@ void TForm1::layoutMainToolbar()
 
     QList<ToolbarButton> row;
     for (const QWidget *button : buttons)
-        row.append({!button->isHidden(), button->width()});
+        row.append({ !button->isHidden(), button->width() });
     const ToolbarPlacement placement
         = layoutToolbar(row, main->LMDbarra->x() + 2, main->LMDbarra->width());
     for (int i = 0; i < buttons.size(); ++i)

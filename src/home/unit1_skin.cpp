@@ -41,7 +41,7 @@ void TForm1::CARICA_TEMA()
 void TForm1::loadSkinElements(const IniFile &skin)
 {
     for (FillPanel *element :
-         {LMDsfondoUnit1, LMDFill1, LMDFill2, LMDFill3, LMDFill4, LMDFill5}) {
+        { LMDsfondoUnit1, LMDFill1, LMDFill2, LMDFill3, LMDFill4, LMDFill5 }) {
         const QString name = element->objectName();
         Load_LMDFILL(element, m_context.looks(), skin, name, name);
     }
@@ -79,8 +79,7 @@ void TForm1::LoadSkinClick()
 {
     Dialogs &dialogs = *m_context.env.dialogs;
     const QString chosen = dialogs.openFileName(QStringLiteral("Load Skin"),
-                                                m_context.folders.resolve(QStringLiteral("SOL_INI")),
-                                                toQtFileFilter(SkinFilter));
+        m_context.folders.resolve(QStringLiteral("SOL_INI")), toQtFileFilter(SkinFilter));
     if (chosen.isEmpty())
         return;
     const QString skinName = skinNameOf(chosen);
@@ -98,9 +97,9 @@ void TForm1::LoadSkinClick()
 void TForm1::SaveSkinAsClick()
 {
     Dialogs &dialogs = *m_context.env.dialogs;
-    const QString chosen = dialogs.saveFileName(
-        QStringLiteral("Save Skin as..."), m_context.folders.resolve(QStringLiteral("SOL_INI")),
-        toQtFileFilter(SkinFilter), QStringLiteral("ini"));
+    const QString chosen = dialogs.saveFileName(QStringLiteral("Save Skin as..."),
+        m_context.folders.resolve(QStringLiteral("SOL_INI")), toQtFileFilter(SkinFilter),
+        QStringLiteral("ini"));
     if (chosen.isEmpty())
         return;
     const QString target = skinNameOf(withDefaultExtension(chosen, QStringLiteral("ini")));

@@ -86,8 +86,8 @@ void TForm1::BackgroundImageClick()
 
 void TForm1::BackgroundSoundClick()
 {
-    const QString chosen = m_context.env.dialogs->openFileName(
-        QStringLiteral("Background Sound"), m_context.folders.resolve(QStringLiteral("SOL_WAV")),
+    const QString chosen = m_context.env.dialogs->openFileName(QStringLiteral("Background Sound"),
+        m_context.folders.resolve(QStringLiteral("SOL_WAV")),
         toQtFileFilter(QStringLiteral("*.wav|*.WAV")));
     if (chosen.isEmpty())
         return;

@@ -72,13 +72,13 @@ JpegFit fitJpeg(QSize photo, int pictureHeight)
     if (height < photo.height())
         sy = double(height) / photo.height();
     const double scale = std::min(sx, sy);
-    fit.bitmapSize = QSize(int(std::trunc(photo.width() * scale)),
-                           int(std::trunc(photo.height() * scale)));
+    fit.bitmapSize
+        = QSize(int(std::trunc(photo.width() * scale)), int(std::trunc(photo.height() * scale)));
     return fit;
 }
 
-std::optional<JpegPicture> LoadJpegIntoPicture(const QString &path, int pictureHeight,
-                                               Dialogs &dialogs)
+std::optional<JpegPicture> LoadJpegIntoPicture(
+    const QString &path, int pictureHeight, Dialogs &dialogs)
 {
     if (!IsJpegFile(path, dialogs))
         return std::nullopt;

@@ -25,8 +25,7 @@ std::optional<QImage> LoadBitmapFile(const QString &path);
 bool IsJpegFile(const QString &path, Dialogs &dialogs);
 
 // How a photo fits into a picture element of a given height.
-struct JpegFit
-{
+struct JpegFit {
     // The picture element's new width, Trunc(height x W/H) with the ratio
     // rounded to single precision, so that widths come out as existing
     // installations have them (a 1 x 3 photo at 300 high is 100 wide, not 99).
@@ -39,15 +38,14 @@ JpegFit fitJpeg(QSize photo, int pictureHeight);
 
 // A photo made ready for a picture element: its new width and its bitmap. The
 // element shows the bitmap unstretched.
-struct JpegPicture
-{
+struct JpegPicture {
     int pictureWidth = 0;
     QImage bitmap;
 };
 
 // Reads a JPEG file for a picture element of the given height. Nothing when the
 // file fails IsJpegFile, or, after the same message, when it does not decode.
-std::optional<JpegPicture> LoadJpegIntoPicture(const QString &path, int pictureHeight,
-                                               Dialogs &dialogs);
+std::optional<JpegPicture> LoadJpegIntoPicture(
+    const QString &path, int pictureHeight, Dialogs &dialogs);
 
 } // namespace solvaro

@@ -17,8 +17,7 @@ namespace {
 // about ten.
 constexpr int scanLimit = 1000;
 
-struct ErrorManager
-{
+struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
 };
@@ -38,7 +37,9 @@ void onMessage(j_common_ptr info, int level)
         abandon(info);
 }
 
-void silent(j_common_ptr) { }
+void silent(j_common_ptr)
+{
+}
 
 void onProgress(j_common_ptr info)
 {
@@ -83,7 +84,7 @@ bool decodeInto(const QByteArray &bytes, QImage *image, QByteArray *cmykLine)
     jpeg_create_decompress(&info);
     info.progress = &progress;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
+        static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     if (qint64(info.image_width) * qint64(info.image_height) > jpegPixelLimit) {
         jpeg_destroy_decompress(&info);

@@ -12,7 +12,8 @@ namespace solvaro {
 // first sound plays, so that a start that plays nothing does not wait for it;
 // on a machine without an audio output every sound is silently dropped.
 // File names starting with ":/" name built-in sounds.
-class QtSoundOutput final : public QObject, public SoundOutput {
+class QtSoundOutput final : public QObject, public SoundOutput
+{
     Q_OBJECT
 
 public:

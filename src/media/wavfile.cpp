@@ -30,8 +30,7 @@ bool hasId(const char *at, const char *id)
     return std::equal(at, at + 4, id);
 }
 
-struct Chunks
-{
+struct Chunks {
     bool hasFact = false;
     qint32 sampleCount = 0;
     bool hasData = false;

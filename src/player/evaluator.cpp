@@ -82,12 +82,13 @@ QString normalised(const QString &expression)
 }
 
 void checkRoom(qsizetype index, const QVector<double> &numbers, const QVector<QChar> &signs,
-               const QString &expression)
+    const QString &expression)
 {
     if (index >= numbers.size() || index >= signs.size())
-        throw ExpressionError(QStringLiteral("The formula '%1' does not fit in the %2 places of its step")
-                                  .arg(expression)
-                                  .arg(std::min(numbers.size(), signs.size())));
+        throw ExpressionError(
+            QStringLiteral("The formula '%1' does not fit in the %2 places of its step")
+                .arg(expression)
+                .arg(std::min(numbers.size(), signs.size())));
 }
 
 // shownText is the number as the user typed it, for the message.
@@ -107,7 +108,7 @@ QString operation(double a, QChar op, double b, QChar decimalSeparator)
 } // namespace
 
 QString RPN(const QString &expression, QVector<double> &numbers, QVector<QChar> &signs,
-            int &operatorCount, QChar decimalSeparator)
+    int &operatorCount, QChar decimalSeparator)
 {
     const QString input = normalised(expression);
     QString output;
@@ -137,7 +138,7 @@ QString RPN(const QString &expression, QVector<double> &numbers, QVector<QChar> 
             buffer = QStringLiteral("0");
             output += QLatin1Char('_');
             while (!stack.isEmpty() && isOperator(stack.back())
-                   && precedence(stack.back()) >= precedence(c)) {
+                && precedence(stack.back()) >= precedence(c)) {
                 output += popOperator(stack);
                 output += QLatin1Char('_');
             }
@@ -162,7 +163,7 @@ double CalcolaRPN(const QString &postfix, QStringList &operations, QChar decimal
 {
     operations.clear();
     // Slots 1 to evaluatorCapacity; slot 1 is the result.
-    std::array<double, evaluatorCapacity + 1> stack{};
+    std::array<double, evaluatorCapacity + 1> stack {};
     int depth = 0;
     QVector<double> numbersRead;
     int applied = 0;
@@ -226,7 +227,8 @@ double CalcolaRPN(const QString &postfix, QStringList &operations, QChar decimal
         for (qsizetype i = 0; i < numbersRead.size(); ++i) {
             for (qsizetype j = 0; j < numbersRead.size(); ++j) {
                 if (i != j)
-                    operations.append(operation(numbersRead[i], sign, numbersRead[j], decimalSeparator));
+                    operations.append(
+                        operation(numbersRead[i], sign, numbersRead[j], decimalSeparator));
             }
         }
     }

@@ -39,7 +39,7 @@ inline constexpr int evaluatorCapacity = 30;
 // earlier value. The caller sizes numbers and signs: a formula that needs more
 // entries throws, as does a number before an operator that does not read.
 QString RPN(const QString &expression, QVector<double> &numbers, QVector<QChar> &signs,
-            int &operatorCount, QChar decimalSeparator);
+    int &operatorCount, QChar decimalSeparator);
 
 // Evaluates a postfix string from RPN and returns its value. operations is
 // cleared and filled with the operations done, "a<op>b" with both numbers in

@@ -8,8 +8,7 @@ namespace solvaro {
 class IniFile;
 
 // What an exercise section holds for its steps.
-struct ExerciseTexts
-{
+struct ExerciseTexts {
     // "MSG_HLP" and "MSG_ERR": one text per step, '|' between them.
     QString helpTexts;
     QString errorTexts;
@@ -18,6 +17,7 @@ struct ExerciseTexts
 };
 
 // Reads the texts of the exercise in section from its sheet's exercise file.
-ExerciseTexts readExerciseTexts(const IniFile &exerciseFile, const QString &section, int formulaCount);
+ExerciseTexts readExerciseTexts(
+    const IniFile &exerciseFile, const QString &section, int formulaCount);
 
 } // namespace solvaro

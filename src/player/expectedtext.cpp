@@ -40,7 +40,7 @@ QStringList splitEquivalence(const QString &text)
     QString number1, unit1, number2, unit2;
     splitQuantity(left, number1, unit1);
     splitQuantity(right, number2, unit2);
-    return {number1, unit1, QStringLiteral("="), number2, unit2};
+    return { number1, unit1, QStringLiteral("="), number2, unit2 };
 }
 
 QString expressionBoxValue(QChar kind, const QString &typed)

@@ -13,7 +13,7 @@ class IniFile;
 // typed (a formula without blanks, with '*' and '/'). True when it was stored;
 // a failed write throws. A click on a number field does this only in the
 // teacher's editing mode.
-bool editExpectedFormula(IniFile &exerciseFile, const QString &section, int formulaIndex, QChar kind,
-                         Dialogs &dialogs);
+bool editExpectedFormula(
+    IniFile &exerciseFile, const QString &section, int formulaIndex, QChar kind, Dialogs &dialogs);
 
 } // namespace solvaro

@@ -4,8 +4,7 @@ namespace solvaro {
 
 // The feedback in progress, set by the answer button and worked off by the
 // 100 ms sequencer.
-struct FeedbackFlags
-{
+struct FeedbackFlags {
     bool correctPending = false;
     bool advancePending = false;
     bool wrongPending = false;

@@ -26,7 +26,10 @@ QString cockadeFile(int exerciseState);
 class FeedbackMedia
 {
 public:
-    explicit FeedbackMedia(PlayerView &view) : m_view(view) {}
+    explicit FeedbackMedia(PlayerView &view)
+        : m_view(view)
+    {
+    }
 
     FeedbackFlags &flags() { return m_flags; }
     const FeedbackFlags &flags() const { return m_flags; }

@@ -17,7 +17,9 @@ class FeedbackTicker
 {
 public:
     FeedbackTicker(StepCycle &steps, FeedbackMedia &media, PlayerView &view)
-        : m_steps(steps), m_media(media), m_view(view)
+        : m_steps(steps)
+        , m_media(media)
+        , m_view(view)
     {
     }
 

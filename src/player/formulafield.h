@@ -21,12 +21,11 @@ enum class FieldClick {
     EditExpectedFormula,
 };
 
-inline const QColor fieldRed{255, 0, 0};
-inline const QColor fieldYellow{255, 255, 0};
-inline const QColor fieldWhite{255, 255, 255};
+inline const QColor fieldRed { 255, 0, 0 };
+inline const QColor fieldYellow { 255, 255, 0 };
+inline const QColor fieldWhite { 255, 255, 255 };
 
-struct FormulaField
-{
+struct FormulaField {
     // 1-based place in the row; position 0 is never used.
     int position = 0;
     // The pattern character the field was built from ('=' for the equals field).

@@ -74,7 +74,8 @@ FormulaRow formulaRow(int k, const QString &pattern, bool editMode, int &numbers
         } else {
             FormulaField field = numberField(i + 1, c, k, editMode);
             ++numbers;
-            field.label = afterEquals ? QStringLiteral("Result") : QStringLiteral("Num.%1").arg(numbers);
+            field.label
+                = afterEquals ? QStringLiteral("Result") : QStringLiteral("Num.%1").arg(numbers);
             row.fields.append(field);
         }
     }
@@ -83,8 +84,8 @@ FormulaRow formulaRow(int k, const QString &pattern, bool editMode, int &numbers
 
 FormulaRow equivalenceRow(int k, const QString &pattern, bool editMode)
 {
-    static const QStringList labels{QStringLiteral("Num"), QStringLiteral("Mark"), QString(),
-                                    QStringLiteral("Num"), QStringLiteral("Mark")};
+    static const QStringList labels { QStringLiteral("Num"), QStringLiteral("Mark"), QString(),
+        QStringLiteral("Num"), QStringLiteral("Mark") };
     FormulaRow row;
     row.kind = QLatin1Char('E');
     row.formulaIndex = k;
@@ -122,8 +123,8 @@ const FormulaField *FormulaRow::field(int position) const
     return position >= 1 && position <= fields.size() ? &fields.at(position - 1) : nullptr;
 }
 
-QVector<FormulaRow> buildFormulaRows(const QString &formulaKinds, const QStringList &patterns,
-                                     bool editMode)
+QVector<FormulaRow> buildFormulaRows(
+    const QString &formulaKinds, const QStringList &patterns, bool editMode)
 {
     QVector<FormulaRow> rows;
     int numbers = 0;
@@ -141,8 +142,8 @@ QVector<FormulaRow> buildFormulaRows(const QString &formulaKinds, const QStringL
     return rows;
 }
 
-void layoutFormulaRows(QVector<FormulaRow> &rows, const QString &stepKinds,
-                       const QVector<int> &stepTops)
+void layoutFormulaRows(
+    QVector<FormulaRow> &rows, const QString &stepKinds, const QVector<int> &stepTops)
 {
     constexpr int fieldTop = 25;
     constexpr int labelTop = 5;

@@ -12,8 +12,7 @@ namespace solvaro {
 // The entry fields of one formula step, built from its pattern: a formula ('F')
 // gets one field per pattern character, an equivalence ('E') always five
 // (number, unit, "=", number, unit).
-struct FormulaRow
-{
+struct FormulaRow {
     QChar kind;
     int formulaIndex = 0;
     QString pattern;
@@ -33,13 +32,13 @@ struct FormulaRow
 // with entry k of patterns. Number fields are enabled only in the teacher's
 // editing mode. Labels number the numbers and operators across the formula
 // steps of the sheet and start again after an equivalence.
-QVector<FormulaRow> buildFormulaRows(const QString &formulaKinds, const QStringList &patterns,
-                                     bool editMode);
+QVector<FormulaRow> buildFormulaRows(
+    const QString &formulaKinds, const QStringList &patterns, bool editMode);
 
 // Places each row's panel 23 pixels above its step's top (left 80) and its
 // fields from left to right; every panel starts hidden.
-void layoutFormulaRows(QVector<FormulaRow> &rows, const QString &stepKinds,
-                       const QVector<int> &stepTops);
+void layoutFormulaRows(
+    QVector<FormulaRow> &rows, const QString &stepKinds, const QVector<int> &stepTops);
 
 // Columns of the per-row matrices: 1 + the longest pattern, and room for the
 // five fields of an equivalence.

@@ -20,8 +20,8 @@ void FormulaSheet::layout(const QString &stepKinds, const QVector<int> &stepTops
     layoutFormulaRows(m_rows, stepKinds, stepTops);
 }
 
-void FormulaSheet::CARICA_FORMULE(const QStringList &typedFormulas, QStringList &expectedFormulas,
-                                  QChar decimalSeparator)
+void FormulaSheet::CARICA_FORMULE(
+    const QStringList &typedFormulas, QStringList &expectedFormulas, QChar decimalSeparator)
 {
     while (expectedFormulas.size() < m_rows.size())
         expectedFormulas.append(QString());
@@ -35,8 +35,8 @@ void FormulaSheet::CARICA_FORMULE(const QStringList &typedFormulas, QStringList 
     }
 }
 
-void FormulaSheet::loadFormula(int k, const QString &typed, QStringList &expectedFormulas,
-                               QChar decimalSeparator)
+void FormulaSheet::loadFormula(
+    int k, const QString &typed, QStringList &expectedFormulas, QChar decimalSeparator)
 {
     QVector<double> &numbers = m_numbers[k];
     QVector<QChar> &signs = m_signs[k];
@@ -111,8 +111,8 @@ bool FormulaSheet::OperandoClick(int position, QChar currentStepKind, bool editM
 
 bool FormulaSheet::N1Click(int menuItem, int formulaIndex)
 {
-    static const QStringList operators{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("X"),
-                                       QStringLiteral(":")};
+    static const QStringList operators { QStringLiteral("+"), QStringLiteral("-"),
+        QStringLiteral("X"), QStringLiteral(":") };
     if (menuItem < 0 || menuItem >= operators.size() || !hasRow(formulaIndex))
         return false;
     FormulaField *field = m_rows[formulaIndex].field(m_selectedOperatorPosition);

@@ -25,7 +25,10 @@ public:
     FormulaRow &row(int formulaIndex) { return m_rows[formulaIndex]; }
     const FormulaRow &row(int formulaIndex) const { return m_rows.at(formulaIndex); }
     const QVector<FormulaRow> &rows() const { return m_rows; }
-    bool hasRow(int formulaIndex) const { return formulaIndex >= 0 && formulaIndex < m_rows.size(); }
+    bool hasRow(int formulaIndex) const
+    {
+        return formulaIndex >= 0 && formulaIndex < m_rows.size();
+    }
     int matrixWidth() const { return m_width; }
     const QVector<double> &TDATI(int formulaIndex) const { return m_numbers.at(formulaIndex); }
     const QVector<QChar> &TSEGNI(int formulaIndex) const { return m_signs.at(formulaIndex); }
@@ -34,8 +37,8 @@ public:
     // current exercise. expectedFormulas gets, per row, the postfix form of a
     // formula or the text of an equivalence, and every field its expected
     // text. Throws the evaluator's errors on a formula that does not read.
-    void CARICA_FORMULE(const QStringList &typedFormulas, QStringList &expectedFormulas,
-                        QChar decimalSeparator);
+    void CARICA_FORMULE(
+        const QStringList &typedFormulas, QStringList &expectedFormulas, QChar decimalSeparator);
 
     // OperandoClick on the operator field at position. True when the operator
     // menu must open: only in pupil mode and on a formula ('F') step.
@@ -52,10 +55,14 @@ public:
     // Every panel shown, every field showing its expected text and disabled.
     void showExpectedTexts();
     // A resumed exercise: each field takes the text saved for its place.
-    void restoreEntries(const QVector<QVector<SavedField>> &fields) { restoreFields(m_rows, fields); }
+    void restoreEntries(const QVector<QVector<SavedField>> &fields)
+    {
+        restoreFields(m_rows, fields);
+    }
 
 private:
-    void loadFormula(int k, const QString &typed, QStringList &expectedFormulas, QChar decimalSeparator);
+    void loadFormula(
+        int k, const QString &typed, QStringList &expectedFormulas, QChar decimalSeparator);
     void loadEquivalence(int k, const QString &typed, QStringList &expectedFormulas);
 
     QVector<FormulaRow> m_rows;

@@ -18,8 +18,7 @@ enum class KeyAction {
     Confirm,
 };
 
-struct KeyOutcome
-{
+struct KeyOutcome {
     KeyAction action = KeyAction::Swallow;
     QChar key;
 

@@ -11,8 +11,7 @@ namespace {
 constexpr int significantDigits = 15;
 
 // A value as decimal digits: 0.d1 d2 d3 ... x 10^exponent. Zero has no digits.
-struct Decimal
-{
+struct Decimal {
     bool negative = false;
     std::string digits;
     int exponent = 0;
@@ -63,7 +62,7 @@ Decimal toDecimal(double value)
     // "d.dddddddddddddde+XX"; to_chars is independent of the C locale.
     char buffer[64];
     const auto converted = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::scientific, significantDigits - 1);
+        std::chars_format::scientific, significantDigits - 1);
     const std::string text(buffer, converted.ptr);
     const std::size_t e = text.find('e');
     result.digits = text.substr(0, 1) + text.substr(2, e - 2);
@@ -160,7 +159,8 @@ QString formatGeneral(double value, QChar decimalSeparator)
     const Decimal decimal = toDecimal(value);
     if (decimal.isZero())
         return QStringLiteral("0");
-    const QString digits = QString::fromLatin1(decimal.digits.data(), qsizetype(decimal.digits.size()));
+    const QString digits
+        = QString::fromLatin1(decimal.digits.data(), qsizetype(decimal.digits.size()));
     QString result = signOf(decimal);
     if (decimal.exponent < -3 || decimal.exponent > significantDigits) {
         result += digits.at(0);

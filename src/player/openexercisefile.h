@@ -13,7 +13,8 @@ namespace solvaro {
 // of the file. A load that is part of the preparation of a sheet uses the file
 // the preparation already has open; so does a resume, whose question groups
 // and labels all come from the exercise just loaded.
-class OpenExerciseFile {
+class OpenExerciseFile
+{
 public:
     OpenExerciseFile(const IniFile *&open, const QString &path, QChar decimalSeparator)
         : m_open(open)

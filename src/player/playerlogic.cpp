@@ -33,7 +33,7 @@ void PlayerLogic::setQuestionGroupLoader(std::function<QuestionGroup(int step)> 
 void PlayerLogic::prepareSheet(const Scheme &scheme)
 {
     m_scheme = scheme;
-    m_media.flags() = FeedbackFlags{};
+    m_media.flags() = FeedbackFlags {};
     m_formulas.build(m_scheme.formulaKinds, m_scheme.formulaPatterns, m_editMode);
     m_formulas.layout(m_scheme.stepKinds, m_scheme.stepTops);
     m_steps.prepareSheet();

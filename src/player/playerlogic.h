@@ -34,7 +34,10 @@ public:
     // PREPARE_EXERCISE's part: the sheet's scheme taken, no feedback pending,
     // formula rows built and placed, every exercise unsolved.
     void prepareSheet(const Scheme &scheme);
-    void loadExercise(int exerciseIndex, const ExerciseTexts &texts) { m_steps.loadExercise(exerciseIndex, texts); }
+    void loadExercise(int exerciseIndex, const ExerciseTexts &texts)
+    {
+        m_steps.loadExercise(exerciseIndex, texts);
+    }
     // GIFinit: the teacher's preview starts with the paths of GIF1 to GIF4; the
     // bottom animation shows GIF5 (pupil mode removes it at the first tick).
     void GIFinit(const QStringList &previewGifPaths);

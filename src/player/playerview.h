@@ -10,8 +10,7 @@
 namespace solvaro {
 
 // What starting a sound gave.
-struct SoundStart
-{
+struct SoundStart {
     // False when the sound file does not exist: nothing plays.
     bool played = false;
     // The sound's length when the file's header was accepted.

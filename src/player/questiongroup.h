@@ -12,8 +12,7 @@ namespace solvaro {
 class IniFile;
 
 // The options of one question group and the font it is shown in.
-struct QuestionGroup
-{
+struct QuestionGroup {
     // As stored: the first option is the correct one.
     QStringList options;
     LookFont font;
@@ -24,12 +23,12 @@ struct QuestionGroup
 // and scaled to the screen width, while a missing one keeps current's size as
 // it is. Missing options give the single option "?????????".
 QuestionGroup Load_COMBO(const IniFile &exerciseFile, const QString &section, int step,
-                         const LookFont &current, int screenWidth);
+    const LookFont &current, int screenWidth);
 
 // MISCHIA: in pupil mode exchanges option 0 with option p = random(count) and
 // sets correctIndex to p; in the teacher's editing mode the order stays and
 // correctIndex is 0. No options leave both unchanged.
 void MISCHIA(QStringList &options, int &correctIndex, bool editMode,
-             const std::function<int(int bound)> &random);
+    const std::function<int(int bound)> &random);
 
 } // namespace solvaro

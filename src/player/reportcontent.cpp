@@ -42,7 +42,8 @@ QString textAt(const QVector<SavedField> &fields, int position)
 }
 
 // Remembers what the program made visible, for reportRows.
-class RecordedObjects final : public ReportObjects {
+class RecordedObjects final : public ReportObjects
+{
 public:
     bool hasObject(const QString &) const override { return true; }
     void setText(const QString &, const QString &) override { }

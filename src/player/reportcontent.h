@@ -69,7 +69,8 @@ struct ReportInput {
 
 // What the program changes in the template; the report engine implements it.
 // Names the template lacks are ignored.
-class ReportObjects {
+class ReportObjects
+{
 public:
     virtual ~ReportObjects() = default;
 
@@ -101,7 +102,8 @@ QString reportRowsOf(const QString &rawScheme);
 
 // STAMPA's part that needs no engine: fills the named texts and badges, then
 // answers the engine's callbacks while it builds the report.
-class ResultReportFiller {
+class ResultReportFiller
+{
 public:
     ResultReportFiller(const ReportInput &input, ReportObjects &objects);
 

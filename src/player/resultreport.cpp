@@ -18,7 +18,8 @@ static_assert(int(ReportDataOperation::Next) == int(DataSetOperation::Next));
 
 // The template's objects as the program changes them; names the template
 // lacks change nothing.
-class EngineObjects final : public ReportObjects {
+class EngineObjects final : public ReportObjects
+{
 public:
     explicit EngineObjects(ReportEngine &engine)
         : m_engine(engine)

@@ -14,7 +14,8 @@ class ReportPreview;
 // The printed result report of the exercise on screen (STAMPA): the template
 // "SOL_INI\\stampaV.frf" filled from the exercise's state and shown in the
 // preview. The player hands over its state; everything else happens here.
-class ResultReport {
+class ResultReport
+{
 public:
     static inline const QString templateFile = QStringLiteral("SOL_INI\\stampaV.frf");
 

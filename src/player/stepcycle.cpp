@@ -109,13 +109,15 @@ void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
         NEXT_ROW();
         m_helpLines = paddedStepLines(texts.helpTexts);
         m_errorLines = paddedStepLines(texts.errorTexts);
-        m_formulas.CARICA_FORMULE(texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
+        m_formulas.CARICA_FORMULE(
+            texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
         m_formulas.clearEntries();
     } else {
         POSIZIONA_COMBO_LABEL();
         m_media.CreaCOC(state);
         m_view.scrollTo(0);
-        m_formulas.CARICA_FORMULE(texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
+        m_formulas.CARICA_FORMULE(
+            texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
         m_formulas.showExpectedTexts();
         m_view.hideQuestionPanel();
     }
@@ -158,7 +160,9 @@ void StepCycle::resume(const ExerciseProgress &saved)
 
 QuestionGroup StepCycle::loadGroup(int step)
 {
-    QuestionGroup group = m_loadGroup ? m_loadGroup(step) : QuestionGroup{{QStringLiteral("?????????")}, m_questionFont};
+    QuestionGroup group = m_loadGroup
+        ? m_loadGroup(step)
+        : QuestionGroup { { QStringLiteral("?????????") }, m_questionFont };
     m_questionFont = group.font;
     m_shownOptions = group.options;
     m_selectedOption = -1;
@@ -207,8 +211,8 @@ void StepCycle::judgeFormula(int step, QChar kind)
         return;
     bool right = false;
     try {
-        right = ValidazioneRisultato(kind, m_formulas.row(q), m_scheme.expectedFormulas.value(q),
-                                     m_decimalSeparator);
+        right = ValidazioneRisultato(
+            kind, m_formulas.row(q), m_scheme.expectedFormulas.value(q), m_decimalSeparator);
     } catch (...) {
         // The marks set before the error stay on show.
         m_view.showFormulaRows();
@@ -305,8 +309,9 @@ void StepCycle::POSIZIONA_COMBO_LABEL()
         if (kindOf(s) == QLatin1Char('C')) {
             const QuestionGroup group = loadGroup(s);
             m_view.loadQuestionGroup(m_shownOptions, m_questionFont);
-            CreaLAB(s, m_editMode ? QStringLiteral("QUESTION GROUP N.%1").arg(groupNumber)
-                                  : group.options.value(0));
+            CreaLAB(s,
+                m_editMode ? QStringLiteral("QUESTION GROUP N.%1").arg(groupNumber)
+                           : group.options.value(0));
             ++groupNumber;
         }
         CreaSMI(s);
@@ -322,7 +327,7 @@ void StepCycle::CreaSMI(int step)
     // with it.
     const int raise = isFormulaKind(kindOf(step)) ? 10 : 0;
     m_view.showSmiley(step, smileyFile(m_stepErrors.value(step), exerciseState(m_exercise)),
-                      stepTop(step) - raise);
+        stepTop(step) - raise);
 }
 
 void StepCycle::CreaLAB(int step, const QString &text)

@@ -130,7 +130,7 @@ private:
     std::function<QuestionGroup(int)> m_loadGroup;
 
     int m_exercise = 0;
-    std::array<int, maxExercises> m_exerciseStates{};
+    std::array<int, maxExercises> m_exerciseStates {};
     int m_current = 0;
     int m_totalErrors = 0;
     QVector<int> m_stepErrors;

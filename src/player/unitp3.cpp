@@ -96,8 +96,8 @@ void TFormP3::FormCreate()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const QString &caption : {QStringLiteral("+"), QStringLiteral("_"), QStringLiteral("X"),
-                                   QStringLiteral(":")}) {
+    for (const QString &caption :
+        { QStringLiteral("+"), QStringLiteral("_"), QStringLiteral("X"), QStringLiteral(":") }) {
         PopupMenu1->addAction(caption);
     }
 
@@ -116,11 +116,11 @@ void TFormP3::FormCreate()
         TForm1 *home = m_context.forms.Form1;
         return home && home->xMouseUp(this, element);
     };
-    editQuestionGroup = [this](QWidget *group, const QString &file, const QString &section,
-                               const QString &key) {
-        TForm4 *editBox = m_context.forms.Form4;
-        return editBox && editBox->editElement(group, QString(), file, section, key);
-    };
+    editQuestionGroup
+        = [this](QWidget *group, const QString &file, const QString &section, const QString &key) {
+              TForm4 *editBox = m_context.forms.Form4;
+              return editBox && editBox->editElement(group, QString(), file, section, key);
+          };
 
     connectHandlers();
 }
@@ -135,7 +135,7 @@ void TFormP3::buildProblemArea()
     setElementTag(LMDmessg, SheetWideTag);
     LMDmessg->setFillStyle(FillStyle::Brush);
     LMDmessg->setGeometry(0, 5, qMax(0, m_context.env.screenSize.width() - MessageBarMargin), 50);
-    for (TextLabel **label : {&sheetLabel, &exerciseLabel, &errorsLabel}) {
+    for (TextLabel **label : { &sheetLabel, &exerciseLabel, &errorsLabel }) {
         *label = new TextLabel(LMDmessg);
         (*label)->setTransparent(true);
         (*label)->setTextAlignment(TextAlignment::Center);
@@ -241,16 +241,16 @@ void TFormP3::connectHandlers()
     connect(SB->verticalScrollBar(), &QScrollBar::valueChanged, this, &TFormP3::SBScroll);
     SB->viewport()->installEventFilter(this);
 
-    for (QWidget *element : {static_cast<QWidget *>(LMDmessg), static_cast<QWidget *>(LMDtestp),
-                             static_cast<QWidget *>(LMDFill0)}) {
+    for (QWidget *element : { static_cast<QWidget *>(LMDmessg), static_cast<QWidget *>(LMDtestp),
+             static_cast<QWidget *>(LMDFill0) }) {
         listenToMouse(element);
     }
-    for (TextLabel *label : {sheetLabel, exerciseLabel, errorsLabel}) {
+    for (TextLabel *label : { sheetLabel, exerciseLabel, errorsLabel }) {
         // A click on a label of the message bar is a click on the bar.
         connect(MouseEvents::of(label), &MouseEvents::released, this,
-                [this](QMouseEvent *event) { ElementMouseUp(LMDmessg, event->button()); });
+            [this](QMouseEvent *event) { ElementMouseUp(LMDmessg, event->button()); });
     }
-    for (QWidget *dragged : {static_cast<QWidget *>(LMDtesto), static_cast<QWidget *>(GifTop)}) {
+    for (QWidget *dragged : { static_cast<QWidget *>(LMDtesto), static_cast<QWidget *>(GifTop) }) {
         MouseEvents *mouse = MouseEvents::of(dragged);
         connect(mouse, &MouseEvents::pressed, this, [this, dragged](QMouseEvent *event) {
             GifTopMouseDown(dragged, event->button(), event->globalPosition().toPoint());
@@ -258,29 +258,28 @@ void TFormP3::connectHandlers()
         connect(mouse, &MouseEvents::moved, this, [this, dragged](QMouseEvent *event) {
             GifTopMouseMove(dragged, event->globalPosition().toPoint());
         });
-        connect(mouse, &MouseEvents::released, this, [this, dragged](QMouseEvent *event) {
-            GifTopMouseUp(dragged, event->button());
-        });
+        connect(mouse, &MouseEvents::released, this,
+            [this, dragged](QMouseEvent *event) { GifTopMouseUp(dragged, event->button()); });
     }
     MouseEvents *picture = MouseEvents::of(LMDimage);
     connect(picture, &MouseEvents::pressed, this, [this](QMouseEvent *event) {
         ImageMouseDown(event->button(), event->globalPosition().toPoint());
     });
     connect(picture, &MouseEvents::moved, this,
-            [this](QMouseEvent *event) { ImageMouseMove(event->globalPosition().toPoint()); });
+        [this](QMouseEvent *event) { ImageMouseMove(event->globalPosition().toPoint()); });
     connect(picture, &MouseEvents::released, this,
-            [this](QMouseEvent *event) { ImageMouseUp(event->button()); });
+        [this](QMouseEvent *event) { ImageMouseUp(event->button()); });
 }
 
 void TFormP3::listenToMouse(QWidget *element)
 {
     connect(MouseEvents::of(element), &MouseEvents::released, this,
-            [this, element](QMouseEvent *event) {
-                // A click on one of its children reaches the element too, once
-                // the child has let it pass; the child has its own handler.
-                if (!element->childAt(event->position().toPoint()))
-                    ElementMouseUp(element, event->button());
-            });
+        [this, element](QMouseEvent *event) {
+            // A click on one of its children reaches the element too, once
+            // the child has let it pass; the child has its own handler.
+            if (!element->childAt(event->position().toPoint()))
+                ElementMouseUp(element, event->button());
+        });
 }
 
 bool TFormP3::eventFilter(QObject *watched, QEvent *event)

@@ -177,8 +177,8 @@ public:
     // element editing operation and the "Edit Box" on a question group. Both
     // return whether the teacher confirmed.
     std::function<bool(QWidget *element)> editElement;
-    std::function<bool(QWidget *group, const QString &file, const QString &section,
-                       const QString &key)>
+    std::function<bool(
+        QWidget *group, const QString &file, const QString &section, const QString &key)>
         editQuestionGroup;
 
     // Off: the timer never runs by itself and Timer1Timer is called by hand.

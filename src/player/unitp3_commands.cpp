@@ -2,14 +2,14 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "base/dialogs.h"
 #include "app/unit0.h"
+#include "base/dialogs.h"
 #include "home/unit1.h"
 #include "ui/elementtag.h"
+#include "ui/fillpanel.h"
 #include "ui/pagehost.h"
 #include "ui/radiogroup.h"
 #include "ui/scrollbox.h"
-#include "ui/fillpanel.h"
 #include "ui/tabstrip.h"
 
 #include <QCloseEvent>

@@ -29,8 +29,8 @@ const QString PictureFilter = QStringLiteral("Pictures (*.bmp *.jpg *.jpeg)");
 void TFormP3::setEditingCursors()
 {
     const bool teacher = editMode();
-    QList<QWidget *> elements{LMDmessg, sheetLabel, exerciseLabel, errorsLabel, LMDtestp,
-                              LMDtesto, LMDFill0, GifTop, LMDimage};
+    QList<QWidget *> elements { LMDmessg, sheetLabel, exerciseLabel, errorsLabel, LMDtestp,
+        LMDtesto, LMDFill0, GifTop, LMDimage };
     for (const QPointer<FillPanel> &band : std::as_const(sectionBands)) {
         if (band)
             elements.append(band);
@@ -91,15 +91,15 @@ void TFormP3::storeDraggedPosition(QWidget *element)
     const DesignSpace design(m_context.env.screenSize);
     IniFile file(m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
     if (element == GifTop) {
-        file.writeInteger(QStringLiteral("GifTop"), QStringLiteral("top"),
-                          design.topToStored(element->y()));
-        file.writeInteger(QStringLiteral("GifTop"), QStringLiteral("Left"),
-                          design.leftToStored(element->x()));
+        file.writeInteger(
+            QStringLiteral("GifTop"), QStringLiteral("top"), design.topToStored(element->y()));
+        file.writeInteger(
+            QStringLiteral("GifTop"), QStringLiteral("Left"), design.leftToStored(element->x()));
     } else {
         file.writeInteger(exerciseSection, element->objectName() + QStringLiteral(".Top"),
-                          design.topToStored(element->y()));
+            design.topToStored(element->y()));
         file.writeInteger(exerciseSection, element->objectName() + QStringLiteral(".Left"),
-                          design.leftToStored(element->x()));
+            design.leftToStored(element->x()));
     }
     file.updateFile();
 }
@@ -118,9 +118,8 @@ void TFormP3::ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos)
 
     // A new picture for the exercise, copied into the pictures folder unless
     // a file of that name is there already.
-    const QString chosen = m_context.env.dialogs->openFileName(
-        QStringLiteral("Picture"), m_context.folders.resolve(QString(dataFolder::images)),
-        PictureFilter);
+    const QString chosen = m_context.env.dialogs->openFileName(QStringLiteral("Picture"),
+        m_context.folders.resolve(QString(dataFolder::images)), PictureFilter);
     if (chosen.isEmpty())
         return;
     const QString stored = dataFolder::images + QFileInfo(chosen).fileName();
@@ -135,14 +134,14 @@ void TFormP3::ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos)
     const QString extension = QFileInfo(target).suffix().toLower();
     if (extension == QLatin1String("bmp")) {
         if (const auto bitmap = LoadBitmapFile(target); bitmap && bitmap->height() > 0) {
-            const int width = int(std::trunc(double(LMDimage->height()) * bitmap->width()
-                                             / bitmap->height()));
+            const int width
+                = int(std::trunc(double(LMDimage->height()) * bitmap->width() / bitmap->height()));
             LMDimage->resize(width, LMDimage->height());
             LMDimage->load(target);
         }
     } else if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) {
-        if (const auto photo = LoadJpegIntoPicture(target, LMDimage->height(),
-                                                   *m_context.env.dialogs)) {
+        if (const auto photo
+            = LoadJpegIntoPicture(target, LMDimage->height(), *m_context.env.dialogs)) {
             LMDimage->resize(photo->pictureWidth, LMDimage->height());
             LMDimage->setImage(photo->bitmap);
         }
@@ -177,10 +176,10 @@ void TFormP3::storePictureGeometry()
     const DesignSpace design(m_context.env.screenSize);
     IniFile file(m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
     const QString prefix = LMDimage->objectName();
-    file.writeInteger(exerciseSection, prefix + QStringLiteral(".Top"),
-                      design.topToStored(LMDimage->y()));
-    file.writeInteger(exerciseSection, prefix + QStringLiteral(".Left"),
-                      design.leftToStored(LMDimage->x()));
+    file.writeInteger(
+        exerciseSection, prefix + QStringLiteral(".Top"), design.topToStored(LMDimage->y()));
+    file.writeInteger(
+        exerciseSection, prefix + QStringLiteral(".Left"), design.leftToStored(LMDimage->x()));
     file.writeInteger(exerciseSection, prefix + QStringLiteral(".Height"), LMDimage->height());
     file.writeInteger(exerciseSection, prefix + QStringLiteral(".Width"), LMDimage->width());
     file.updateFile();

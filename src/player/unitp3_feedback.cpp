@@ -47,8 +47,8 @@ void TFormP3::Timer1Timer()
 SoundStart TFormP3::playSound(int n)
 {
     const IniFile global(m_context.folders.globalSettingsFile(), m_context.env.decimalSeparator);
-    const QString stored = global.readString(globalSettings::commonArea,
-                                             QStringLiteral("W%1").arg(n), QString());
+    const QString stored
+        = global.readString(globalSettings::commonArea, QStringLiteral("W%1").arg(n), QString());
     const QString path = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
@@ -176,8 +176,8 @@ QStringList TFormP3::previewGifPaths(const IniFile &exerciseFile) const
 {
     QStringList paths;
     for (int n = 1; n <= PreviewAnimations; ++n) {
-        const QString stored = exerciseFile.readString(globalSettings::commonArea,
-                                                       QStringLiteral("GIF%1").arg(n), QString());
+        const QString stored = exerciseFile.readString(
+            globalSettings::commonArea, QStringLiteral("GIF%1").arg(n), QString());
         const QString path = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);
         paths.append(!path.isEmpty() && QFileInfo(path).isFile() ? path : QString());
     }

@@ -22,8 +22,8 @@ Qt::Alignment alignmentOf(const FormulaField &field)
 
 } // namespace
 
-pLMDedit::pLMDedit(const FormulaField &field, int formulaIndex, QChar decimalSeparator,
-                   QWidget *parent)
+pLMDedit::pLMDedit(
+    const FormulaField &field, int formulaIndex, QChar decimalSeparator, QWidget *parent)
     : QLineEdit(parent)
     , m_position(field.position)
     , m_formulaIndex(formulaIndex)

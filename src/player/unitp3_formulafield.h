@@ -16,7 +16,7 @@ class pLMDedit final : public QLineEdit
 
 public:
     pLMDedit(const FormulaField &field, int formulaIndex, QChar decimalSeparator,
-             QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     // Takes the model's text, marks, enabled state and expected text.
     void showField(const FormulaField &field);

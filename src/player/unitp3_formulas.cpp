@@ -107,8 +107,8 @@ void TFormP3::OperandoClick(pLMDedit *field)
     if (!field)
         return;
     const StepCycle &steps = m_logic.steps();
-    if (m_logic.formulas().OperandoClick(field->position(), steps.kindOf(steps.currentStep()),
-                                         editMode())) {
+    if (m_logic.formulas().OperandoClick(
+            field->position(), steps.kindOf(steps.currentStep()), editMode())) {
         PopupMenu1->popup(QCursor::pos());
     }
 }
@@ -127,9 +127,10 @@ void TFormP3::dato1Click(pLMDedit *field)
     const QString &kinds = m_logic.xSCHEMA().formulaKinds;
     if (formulaIndex < 0 || formulaIndex >= kinds.size())
         return;
-    IniFile exerciseFile(m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
+    IniFile exerciseFile(
+        m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
     editExpectedFormula(exerciseFile, exerciseSection, formulaIndex, kinds.at(formulaIndex),
-                        *m_context.env.dialogs);
+        *m_context.env.dialogs);
 }
 
 void TFormP3::confirmFromField()

@@ -78,8 +78,8 @@ bool TFormP3::LOADTEMP(const QString &file)
         exerciseFileName = saved.exerciseFileName;
     {
         // The labels' question groups and the current step all read one file.
-        const OpenExerciseFile open(m_openExerciseFile,
-            m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
+        const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
+            m_context.env.decimalSeparator);
         m_logic.steps().resume(saved);
     }
     if (saved.currentStep < m_logic.steps().stepCount()) {

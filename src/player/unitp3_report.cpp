@@ -4,9 +4,9 @@
 #include "app/appcontext.h"
 #include "home/unit1.h"
 #include "player/reportcontent.h"
+#include "player/resultreport.h"
 #include "ui/fillpanel.h"
 #include "ui/report/reportpreview.h"
-#include "player/resultreport.h"
 #include "ui/textlabel.h"
 
 #include <QLocale>
@@ -34,7 +34,8 @@ ReportInput TFormP3::reportInput() const
 void TFormP3::STAMPA()
 {
     if (!m_reportPreview)
-        m_reportPreview = std::make_unique<ReportPreviewDialog>(*m_context.env.dialogs, this, documentsFolder);
+        m_reportPreview
+            = std::make_unique<ReportPreviewDialog>(*m_context.env.dialogs, this, documentsFolder);
     ResultReport report(m_context.folders, *m_context.env.dialogs, *m_reportPreview);
     report.STAMPA(reportInput());
 }

@@ -2,8 +2,8 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "base/dialogs.h"
 #include "app/unit0.h"
+#include "base/dialogs.h"
 #include "home/unit1.h"
 #include "media/imageloading.h"
 #include "player/exercisetexts.h"
@@ -83,7 +83,8 @@ void TFormP3::FormActivate()
     if (sheet < 0 || count <= 0) {
         // Nothing to show: back home, once the page host has finished showing
         // this page.
-        QMetaObject::invokeMethod(this, [this] { returnHome(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { returnHome(); }, Qt::QueuedConnection);
         return;
     }
     isClosed = false;
@@ -95,8 +96,8 @@ void TFormP3::FormActivate()
 void TFormP3::PREPARE_EXERCISE()
 {
     const int sheet = currentSheet();
-    exerciseFileName = m_context.forms.Form1 ? m_context.forms.Form1->SheetFiles.value(sheet)
-                                              : QString();
+    exerciseFileName
+        = m_context.forms.Form1 ? m_context.forms.Form1->SheetFiles.value(sheet) : QString();
     Timer1->stop();
     msg->hideHint();
     m_logic.setEditMode(editMode());
@@ -104,8 +105,8 @@ void TFormP3::PREPARE_EXERCISE()
 
     const QChar separator = m_context.env.decimalSeparator;
     const IniFile global(m_context.folders.globalSettingsFile(), separator);
-    const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
-                                separator);
+    const OpenExerciseFile open(
+        m_openExerciseFile, m_context.folders.resolve(exerciseFileName), separator);
     clearExercisePictures();
     m_sheetLooksApplied = false;
     m_shownRecords.clear();
@@ -137,7 +138,7 @@ void TFormP3::INIZIO()
     exerciseSection = QString::number(currentExercise());
     msg->hideHint();
     const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
-                                m_context.env.decimalSeparator);
+        m_context.env.decimalSeparator);
     m_exerciseLines = open.file().sectionLines(exerciseSection);
     auto release = qScopeGuard([this] { m_exerciseLines.clear(); });
 
@@ -180,9 +181,11 @@ void TFormP3::applyRecords()
 {
     const IniFile &file = *m_openExerciseFile;
     if (recordChanged(QStringLiteral("LMDtestp")))
-        Load_LMDFILL(LMDtestp, m_context.looks(), file, QStringLiteral("LMDtestp"), exerciseSection);
+        Load_LMDFILL(
+            LMDtestp, m_context.looks(), file, QStringLiteral("LMDtestp"), exerciseSection);
     if (recordChanged(QStringLiteral("LMDtesto")))
-        Load_LMDFILL(LMDtesto, m_context.looks(), file, QStringLiteral("LMDtesto"), exerciseSection);
+        Load_LMDFILL(
+            LMDtesto, m_context.looks(), file, QStringLiteral("LMDtesto"), exerciseSection);
     // The sheet-wide looks are the same for every exercise of the sheet, and
     // an edit in the Edit Box reaches the element at once: reading them again
     // (with the work area's picture) at each change of exercise would only
@@ -198,13 +201,13 @@ void TFormP3::placeBars()
 {
     LMDmessg->resize(LMDmessg->width(), MessageBarHeight);
     LMDFill0->resize(LMDFill0->width(), m_logic.xSCHEMA().workAreaHeight);
-    for (FillPanel *wide : {LMDFill0, LMDmessg, LMDtestp}) {
+    for (FillPanel *wide : { LMDFill0, LMDmessg, LMDtestp }) {
         if (wide->width() < NarrowestBand)
             wide->resize(NarrowestBand, wide->height());
     }
     const int third = LMDmessg->width() / 3;
     int left = 0;
-    for (TextLabel *label : {sheetLabel, exerciseLabel, errorsLabel}) {
+    for (TextLabel *label : { sheetLabel, exerciseLabel, errorsLabel }) {
         label->setGeometry(left, 0, third, LMDmessg->height());
         left += third;
     }
@@ -267,9 +270,10 @@ void TFormP3::writeMessageLabels()
     const TForm0 *main = m_context.forms.Form0;
     const int tabs = main ? main->TabEserc->count() : 0;
     sheetLabel->setCaption(QStringLiteral("SHEET %1").arg(currentSheet() + 1));
-    exerciseLabel->setCaption(QStringLiteral("EXERCISE %1/%2").arg(currentExercise() + 1).arg(tabs));
+    exerciseLabel->setCaption(
+        QStringLiteral("EXERCISE %1/%2").arg(currentExercise() + 1).arg(tabs));
     errorsLabel->setCaption(QStringLiteral("ERRORS %1").arg(m_logic.steps().totalErrors()));
-    for (TextLabel *label : {sheetLabel, exerciseLabel, errorsLabel}) {
+    for (TextLabel *label : { sheetLabel, exerciseLabel, errorsLabel }) {
         label->setFont(LMDmessg->captionFont());
         label->setTextColor(LMDmessg->captionColor());
     }
@@ -281,19 +285,19 @@ void TFormP3::loadExercisePicture()
     const DesignSpace design(m_context.env.screenSize);
     // A missing position keeps the picture where it is; read as stored, the
     // present pixels would shrink toward the corner at every load.
-    const int storedLeft = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Left"),
-                                            design.leftToStored(LMDimage->x()));
-    const int storedTop = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Top"),
-                                           design.topToStored(LMDimage->y()));
-    const int width = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Width"),
-                                       DefaultPictureSize);
-    const int height = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Height"),
-                                        DefaultPictureSize);
+    const int storedLeft = file.readInteger(
+        exerciseSection, QStringLiteral("LMDImage.Left"), design.leftToStored(LMDimage->x()));
+    const int storedTop = file.readInteger(
+        exerciseSection, QStringLiteral("LMDImage.Top"), design.topToStored(LMDimage->y()));
+    const int width
+        = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Width"), DefaultPictureSize);
+    const int height
+        = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Height"), DefaultPictureSize);
     LMDimage->setGeometry(design.leftFromStored(storedLeft), design.topFromStored(storedTop),
-                          qMax(0, width), qMax(0, height));
+        qMax(0, width), qMax(0, height));
     LMDimage->clear();
-    const QString stored = file.readString(exerciseSection, QStringLiteral("LMDImage.imgName"),
-                                           QString());
+    const QString stored
+        = file.readString(exerciseSection, QStringLiteral("LMDImage.imgName"), QString());
     imagePath = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);
     LMDimage->setStretch(true);
     if (!imagePath.isEmpty() && QFileInfo(imagePath).isFile()) {
@@ -328,7 +332,7 @@ void TFormP3::CARICA_PROBLEMA()
     }
     m_logic.setWorkAreaWidth(LMDFill0->width());
     m_logic.loadExercise(currentExercise(),
-                         readExerciseTexts(file, exerciseSection, m_logic.xSCHEMA().formulaCount));
+        readExerciseTexts(file, exerciseSection, m_logic.xSCHEMA().formulaCount));
 }
 
 QuestionGroup TFormP3::readQuestionGroup(int step)
@@ -360,13 +364,13 @@ void TFormP3::GIFinit()
 {
     Timer1->stop();
     const OpenExerciseFile open(m_openExerciseFile, m_context.folders.resolve(exerciseFileName),
-                                m_context.env.decimalSeparator);
+        m_context.env.decimalSeparator);
     const IniFile &exerciseFile = open.file();
     const DesignSpace design(m_context.env.screenSize);
-    const int left = exerciseFile.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Left"),
-                                              DefaultGifTopPosition);
-    const int top = exerciseFile.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Top"),
-                                             DefaultGifTopPosition);
+    const int left = exerciseFile.readInteger(
+        QStringLiteral("GIFtop"), QStringLiteral("Left"), DefaultGifTopPosition);
+    const int top = exerciseFile.readInteger(
+        QStringLiteral("GIFtop"), QStringLiteral("Top"), DefaultGifTopPosition);
     GifTop->move(design.leftFromStored(left), design.topFromStored(top));
     m_logic.GIFinit(editMode() ? previewGifPaths(exerciseFile) : QStringList());
 }

@@ -83,8 +83,8 @@ void TFormP3::loadQuestionGroup(const QStringList &options, const LookFont &font
 
 void TFormP3::showQuestionPanel(int top)
 {
-    E1sp->setGeometry(QuestionBoxLeft, top, qMax(0, LMDFill0->width() - QuestionBoxMargin),
-                      QuestionBoxHeight);
+    E1sp->setGeometry(
+        QuestionBoxLeft, top, qMax(0, LMDFill0->width() - QuestionBoxMargin), QuestionBoxHeight);
     E1sp->show();
     E1sp->raise();
     const int bottom = E1sp->y() + E1sp->height();
@@ -95,8 +95,8 @@ void TFormP3::showQuestionPanel(int top)
 void TFormP3::showButtonBar(int top)
 {
     const int width = B1->width() + H1->width() + 2;
-    E1sp->setGeometry(LMDFill0->width() - width - ButtonBarRightMargin, top, width,
-                      B1->height() + 2);
+    E1sp->setGeometry(
+        LMDFill0->width() - width - ButtonBarRightMargin, top, width, B1->height() + 2);
     E1sp->show();
     E1sp->raise();
 }
@@ -126,15 +126,15 @@ void TFormP3::showAnswerLabel(int step, const QString &text, const LookFont &fon
     label->setBackgroundColor(shown(clGray));
     label->setTransparent(!teacher);
     label->setGeometry(AnswerLabelLeft, m_logic.steps().stepTop(step),
-                       qMax(0, LMDFill0->width() - AnswerLabelMargin), 2 * qMax(0, font.size));
+        qMax(0, LMDFill0->width() - AnswerLabelMargin), 2 * qMax(0, font.size));
     label->setCaption(text);
     if (teacher) {
         label->setCursor(Qt::PointingHandCursor);
-        connect(MouseEvents::of(label), &MouseEvents::released, this,
-                [this, step](QMouseEvent *event) {
-                    if (event->button() == Qt::LeftButton)
-                        LabelClick(step);
-                });
+        connect(
+            MouseEvents::of(label), &MouseEvents::released, this, [this, step](QMouseEvent *event) {
+                if (event->button() == Qt::LeftButton)
+                    LabelClick(step);
+            });
     }
     label->show();
     answerLabels[step] = label;

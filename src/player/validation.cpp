@@ -51,8 +51,8 @@ void markNumbers(FormulaRow &row, const QStringList &expectedOperations, QChar d
     for (FormulaField &field : row.fields) {
         if (field.signFlag || field.text.isEmpty())
             continue;
-        const QString number = formatThreeDecimals(readFieldNumber(field, decimalSeparator),
-                                                   decimalSeparator);
+        const QString number
+            = formatThreeDecimals(readFieldNumber(field, decimalSeparator), decimalSeparator);
         const qsizetype at = remaining.indexOf(number);
         if (at >= 0) {
             remaining.replace(at, number.size(), QString(number.size(), QLatin1Char('_')));
@@ -67,7 +67,7 @@ bool sameOperations(const QStringList &expected, const QStringList &pupil)
 {
     return expected.size() == pupil.size()
         && std::all_of(expected.cbegin(), expected.cend(),
-                       [&pupil](const QString &entry) { return pupil.contains(entry); });
+            [&pupil](const QString &entry) { return pupil.contains(entry); });
 }
 
 bool validateFormula(FormulaRow &row, const QString &expectedFormula, QChar decimalSeparator)
@@ -125,11 +125,12 @@ bool validateEquivalence(FormulaRow &row)
 
 } // namespace
 
-bool ValidazioneRisultato(QChar kind, FormulaRow &row, const QString &expectedFormula,
-                          QChar decimalSeparator)
+bool ValidazioneRisultato(
+    QChar kind, FormulaRow &row, const QString &expectedFormula, QChar decimalSeparator)
 {
-    const bool right = kind == QLatin1Char('E') ? validateEquivalence(row)
-                                                 : validateFormula(row, expectedFormula, decimalSeparator);
+    const bool right = kind == QLatin1Char('E')
+        ? validateEquivalence(row)
+        : validateFormula(row, expectedFormula, decimalSeparator);
     if (right) {
         for (FormulaField &field : row.fields)
             field.enabled = false;

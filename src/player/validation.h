@@ -16,7 +16,7 @@ namespace solvaro {
 //
 // An empty number field becomes "0". A number field that does not read and the
 // evaluator's errors throw ExpressionError; the marks set up to then stay.
-bool ValidazioneRisultato(QChar kind, FormulaRow &row, const QString &expectedFormula,
-                          QChar decimalSeparator);
+bool ValidazioneRisultato(
+    QChar kind, FormulaRow &row, const QString &expectedFormula, QChar decimalSeparator);
 
 } // namespace solvaro

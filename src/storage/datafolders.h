@@ -17,7 +17,8 @@ inline constexpr QLatin1StringView globalSettings { "SOL_INI\\GLOBAL.INI" };
 // The installation: the executable folder and the four data folders in it.
 // Stored paths are relative to the executable folder and written the Windows
 // way ("SOL_IMG\\x.bmp"); here they are resolved to real files.
-class DataFolders {
+class DataFolders
+{
 public:
     // The executable folder; a trailing separator is added when missing.
     explicit DataFolders(const QString &executableFolder);

@@ -15,7 +15,8 @@ inline constexpr int DesignHeight = 2100;
 // screen. Every computation runs in extended precision and is cut toward zero
 // at the end, so the stored numbers are the ones existing installations hold;
 // the order of the operations is part of that and differs between directions.
-class DesignSpace {
+class DesignSpace
+{
 public:
     explicit DesignSpace(QSize screenSize);
 

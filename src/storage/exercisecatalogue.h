@@ -11,7 +11,8 @@ class Dialogs;
 // "MAX<n>" in the global settings file and one section per exercise, named by
 // its 0-based number, in the sheet's exercise file. The main window keeps the
 // tabs; this class does the files.
-class ExerciseCatalogue {
+class ExerciseCatalogue
+{
 public:
     // Absolute paths of the global settings file and of the sheet's exercise file.
     ExerciseCatalogue(const QString &globalSettingsFile, const QString &exerciseFile, int sheet);

@@ -11,7 +11,8 @@ namespace solvaro {
 // One INI file, read and parsed once when the object is made. Reads and writes
 // work on the copy in memory; updateFile() writes it out in one piece, atomically.
 // Section and key names match without regard to case.
-class IniFile {
+class IniFile
+{
 public:
     // decimalSeparator is the user's, used by readFloat and writeFloat.
     explicit IniFile(const QString &path, QChar decimalSeparator = QLatin1Char('.'));

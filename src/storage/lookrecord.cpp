@@ -22,7 +22,8 @@ const QString WrittenMarker = QStringLiteral("####");
 const QString PictureFolder = QStringLiteral("SOL_IMG\\");
 
 // The keys of one record: prefix + suffix in one section of one file.
-class RecordReader {
+class RecordReader
+{
 public:
     RecordReader(const IniFile &ini, const QString &section, const QString &prefix)
         : m_ini(ini)
@@ -75,7 +76,8 @@ private:
     QString m_prefix;
 };
 
-class RecordWriter {
+class RecordWriter
+{
 public:
     RecordWriter(IniFile &ini, const QString &section, const QString &prefix)
         : m_ini(ini)

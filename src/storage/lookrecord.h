@@ -28,7 +28,8 @@ struct RecordLoad {
 // given already open to the loaders, so that a form restoring many elements
 // from one file reads it once. Geometry and font sizes are stored in the
 // design space of the given screen.
-class LookRecords {
+class LookRecords
+{
 public:
     LookRecords(
         const DataFolders &folders, QSize screenSize, QChar decimalSeparator = QLatin1Char('.'));

@@ -17,8 +17,8 @@ QString toQtFileFilter(const QString &filter)
         patterns = patterns.simplified();
         if (description.isEmpty() && patterns.isEmpty())
             continue;
-        entries << QStringLiteral("%1 (%2)").arg(description.isEmpty() ? patterns : description,
-                                                 patterns);
+        entries << QStringLiteral("%1 (%2)").arg(
+            description.isEmpty() ? patterns : description, patterns);
     }
     return entries.join(QLatin1String(";;"));
 }
@@ -28,8 +28,8 @@ QString withDefaultExtension(const QString &fileName, const QString &extension)
     QString suffix = extension.trimmed();
     while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
-    const qsizetype folderEnd = qMax(fileName.lastIndexOf(QLatin1Char('/')),
-                                     fileName.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype folderEnd
+        = qMax(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
     QString bareName = fileName.mid(folderEnd + 1);
     if (suffix.isEmpty() || bareName.isEmpty())
         return fileName;

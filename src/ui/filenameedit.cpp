@@ -44,8 +44,8 @@ void FileNameEdit::browse()
 {
     if (!m_dialogs)
         return;
-    const QString picked =
-        m_dialogs->openFileName(m_dialogCaption, startFolder(), toQtFileFilter(m_filter));
+    const QString picked
+        = m_dialogs->openFileName(m_dialogCaption, startFolder(), toQtFileFilter(m_filter));
     if (picked.isEmpty())
         return;
     m_edit->setText(withDefaultExtension(picked, m_defaultExtension));

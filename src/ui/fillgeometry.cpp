@@ -27,17 +27,17 @@ QPoint alignedTopLeft(NineAlignment alignment, QSize picture, const QRect &area)
 bool fillPaintsBrush(FillStyle style)
 {
     return style == FillStyle::Brush || style == FillStyle::BrushBitmap
-           || style == FillStyle::Gradient;
+        || style == FillStyle::Gradient;
 }
 
 bool fillPaintsPicture(FillStyle style)
 {
     return style == FillStyle::Bitmap || style == FillStyle::BrushBitmap
-           || style == FillStyle::BitmapList;
+        || style == FillStyle::BitmapList;
 }
 
-QRect picturePlacement(TileMode mode, NineAlignment alignment, QPoint offset, QSize picture,
-                       const QRect &area)
+QRect picturePlacement(
+    TileMode mode, NineAlignment alignment, QPoint offset, QSize picture, const QRect &area)
 {
     switch (mode) {
     case TileMode::Stretch:
@@ -54,7 +54,7 @@ QRect picturePlacement(TileMode mode, NineAlignment alignment, QPoint offset, QS
 QPoint tileSourceOffset(QPoint offset, QSize picture)
 {
     return QPoint(positiveModulo(-offset.x(), picture.width()),
-                  positiveModulo(-offset.y(), picture.height()));
+        positiveModulo(-offset.y(), picture.height()));
 }
 
 } // namespace solvaro

@@ -35,8 +35,8 @@ bool fillPaintsPicture(FillStyle style);
 // modes None (natural size at the alignment, moved by the offset), Center
 // (natural size in the middle, moved by the offset) and Stretch (the whole area;
 // offsets do not apply). Tile mode has no single rectangle: see tileSourceOffset.
-QRect picturePlacement(TileMode mode, NineAlignment alignment, QPoint offset, QSize picture,
-                       const QRect &area);
+QRect picturePlacement(
+    TileMode mode, NineAlignment alignment, QPoint offset, QSize picture, const QRect &area);
 
 // Tiles start at the area's top-left corner moved by offset; this is the point
 // of the picture that lands on that corner.

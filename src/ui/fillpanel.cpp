@@ -149,8 +149,8 @@ void FillPanel::paintPicture(QPainter &painter, const QRect &area)
         break;
     case TileMode::None:
     case TileMode::Center: {
-        const QRect place = picturePlacement(m_tileMode, m_fillAlignment, m_fillOffset,
-                                             m_picture.size(), area);
+        const QRect place
+            = picturePlacement(m_tileMode, m_fillAlignment, m_fillOffset, m_picture.size(), area);
         painter.drawPixmap(place.topLeft(), m_picture);
         break;
     }

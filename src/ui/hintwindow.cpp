@@ -36,7 +36,7 @@ void HintWindow::showHint(const QString &text, const QPoint &globalPosition)
     m_text = toLfLineBreaks(text);
     const QRect bounds = textBounds();
     resize(bounds.width() + 2 * padding + m_shadowDepth,
-           bounds.height() + 2 * padding + m_shadowDepth);
+        bounds.height() + 2 * padding + m_shadowDepth);
     move(globalPosition);
     show();
     raise();
@@ -66,14 +66,14 @@ void HintWindow::paintEvent(QPaintEvent *)
     painter.drawRect(box);
     painter.setFont(font());
     painter.drawText(box.adjusted(padding, padding, -padding + 1, -padding + 1),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_text);
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_text);
 }
 
 QRect HintWindow::textBounds() const
 {
     const QFontMetrics metrics(font());
     return metrics.boundingRect(QRect(0, 0, m_maxTextWidth, 100000),
-                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_text);
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_text);
 }
 
 } // namespace solvaro

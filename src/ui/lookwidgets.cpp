@@ -368,8 +368,8 @@ void loadQuestionGroup(QWidget *element, const LookRecords &records, const IniFi
     loadQuestionGroupFrom(element, records, ini, section, key);
 }
 
-void writePanelRecord(const QWidget *element, const LookRecords &records, const QString &picturePath,
-    const QString &file, const QString &prefix, const QString &section)
+void writePanelRecord(const QWidget *element, const LookRecords &records,
+    const QString &picturePath, const QString &file, const QString &prefix, const QString &section)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;

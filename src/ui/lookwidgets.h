@@ -81,8 +81,8 @@ void loadQuestionGroup(QWidget *element, const LookRecords &records, const IniFi
 // record at once. picturePath is the full path of the chosen fill picture
 // (empty for none); only its bare name is stored. They throw solvaro::Error
 // when the file cannot be written.
-void writePanelRecord(const QWidget *element, const LookRecords &records, const QString &picturePath,
-    const QString &file, const QString &prefix, const QString &section);
+void writePanelRecord(const QWidget *element, const LookRecords &records,
+    const QString &picturePath, const QString &file, const QString &prefix, const QString &section);
 void writeTextStripRecord(const QWidget *element, const LookRecords &records,
     const QString &picturePath, const QString &file, const QString &prefix, const QString &section);
 // Labels are stored in the prefixed layout their loader reads.

@@ -29,29 +29,28 @@ bool WidgetDialogs::askYesNo(const QString &text, const QString &caption)
 {
     const QString title = caption.isEmpty() ? QApplication::applicationName() : caption;
     return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+        == QMessageBox::Yes;
 }
 
-std::optional<QString> WidgetDialogs::inputText(const QString &caption, const QString &prompt,
-                                                const QString &defaultText, bool masked)
+std::optional<QString> WidgetDialogs::inputText(
+    const QString &caption, const QString &prompt, const QString &defaultText, bool masked)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, caption, prompt,
-                                               masked ? QLineEdit::Password : QLineEdit::Normal,
-                                               defaultText, &ok);
+        masked ? QLineEdit::Password : QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
-QString WidgetDialogs::openFileName(const QString &caption, const QString &folder,
-                                    const QString &filter)
+QString WidgetDialogs::openFileName(
+    const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getOpenFileName(m_parent, caption, folder, filter);
 }
 
 QString WidgetDialogs::saveFileName(const QString &caption, const QString &folder,
-                                    const QString &filter, const QString &defaultSuffix)
+    const QString &filter, const QString &defaultSuffix)
 {
     QFileDialog dialog(m_parent, caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -18,11 +18,11 @@ public:
     void showError(const QString &text) override;
     bool askYesNo(const QString &text, const QString &caption) override;
     std::optional<QString> inputText(const QString &caption, const QString &prompt,
-                                     const QString &defaultText, bool masked) override;
-    QString openFileName(const QString &caption, const QString &folder,
-                         const QString &filter) override;
+        const QString &defaultText, bool masked) override;
+    QString openFileName(
+        const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &folder, const QString &filter,
-                         const QString &defaultSuffix) override;
+        const QString &defaultSuffix) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
 

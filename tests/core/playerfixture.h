@@ -9,16 +9,16 @@ namespace solvaro {
 
 // A player without widgets for one sheet: its scheme made from step kinds,
 // patterns and tops, question groups from a table, shuffles from a script.
-struct PlayerFixture
-{
+struct PlayerFixture {
     PlayerViewRecorder view;
-    PlayerLogic player{view};
+    PlayerLogic player { view };
     // Step -> stored options (the first is the correct one).
     QMap<int, QStringList> groups;
     // Positions the shuffle draws, in turn; 0 when used up.
     QList<int> draws;
 
-    static Scheme scheme(const QString &stepKinds, const QStringList &patterns, const QList<int> &tops)
+    static Scheme scheme(
+        const QString &stepKinds, const QStringList &patterns, const QList<int> &tops)
     {
         Scheme scheme;
         scheme.stepKinds = stepKinds;
@@ -35,7 +35,7 @@ struct PlayerFixture
     }
 
     PlayerFixture(const QString &stepKinds, const QStringList &patterns, const QList<int> &tops,
-                  bool editMode = false)
+        bool editMode = false)
     {
         player.setEditMode(editMode);
         player.setDecimalSeparator(QLatin1Char(','));
@@ -43,7 +43,7 @@ struct PlayerFixture
         player.setRandom([this](int) { return draws.isEmpty() ? 0 : draws.takeFirst(); });
         player.setQuestionGroupLoader([this](int step) {
             QuestionGroup group;
-            group.options = groups.value(step, {QStringLiteral("?????????")});
+            group.options = groups.value(step, { QStringLiteral("?????????") });
             return group;
         });
         player.prepareSheet(scheme(stepKinds, patterns, tops));

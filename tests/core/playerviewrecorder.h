@@ -58,14 +58,23 @@ public:
     SoundStart playSound(int n) override
     {
         log << QStringLiteral("sound %1").arg(n);
-        return sounds.value(n, SoundStart{true, 1.0});
+        return sounds.value(n, SoundStart { true, 1.0 });
     }
     void stopSound() override { log << QStringLiteral("sound stopped"); }
     void showTopAnimation(const QString &key) override { log << QStringLiteral("top %1").arg(key); }
-    void showTopAnimationFile(const QString &path) override { log << QStringLiteral("top file %1").arg(path); }
+    void showTopAnimationFile(const QString &path) override
+    {
+        log << QStringLiteral("top file %1").arg(path);
+    }
     void hideTopAnimation() override { log << QStringLiteral("top hidden"); }
-    void showBottomAnimation(const QString &key) override { log << QStringLiteral("bottom %1").arg(key); }
-    void moveBottomAnimation(int left) override { log << QStringLiteral("bottom left %1").arg(left); }
+    void showBottomAnimation(const QString &key) override
+    {
+        log << QStringLiteral("bottom %1").arg(key);
+    }
+    void moveBottomAnimation(int left) override
+    {
+        log << QStringLiteral("bottom left %1").arg(left);
+    }
     void removeBottomAnimation() override { log << QStringLiteral("bottom removed"); }
     bool showCockade(const QString &file) override
     {

@@ -41,7 +41,8 @@ QByteArray wavFile(quint32 sampleRate, quint16 channels, quint16 bitsPerSample, 
 
 } // namespace
 
-class TestClosingScore : public QObject {
+class TestClosingScore : public QObject
+{
     Q_OBJECT
 
 private slots:

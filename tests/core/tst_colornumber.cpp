@@ -27,7 +27,8 @@ QPalette distinctPalette()
 
 } // namespace
 
-class TestColorNumber : public QObject {
+class TestColorNumber : public QObject
+{
     Q_OBJECT
 
 private slots:

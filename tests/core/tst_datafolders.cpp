@@ -25,7 +25,8 @@ void fillInstallation(const TestInstallation &installation)
 
 } // namespace
 
-class TestDataFolders : public QObject {
+class TestDataFolders : public QObject
+{
     Q_OBJECT
 
 private slots:

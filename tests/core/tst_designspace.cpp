@@ -5,7 +5,8 @@
 
 using namespace solvaro;
 
-class TestDesignSpace : public QObject {
+class TestDesignSpace : public QObject
+{
     Q_OBJECT
 
 private slots:

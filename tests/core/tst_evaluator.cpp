@@ -57,46 +57,51 @@ void TestEvaluator::rpn_data()
     QTest::addColumn<QVector<double>>("numbers");
     QTest::addColumn<QString>("signs");
 
-    QTest::newRow("single addition") << "12+7" << comma << "12_7_+" << QVector<double>{12, 7} << "+=";
-    QTest::newRow("product before sum") << "2*3+4" << comma << "2_3_*_4_+"
-                                        << QVector<double>{2, 3, 4} << "*+=";
-    QTest::newRow("subtraction") << "7-2" << comma << "7_2_-" << QVector<double>{7, 2} << "-=";
+    QTest::newRow("single addition")
+        << "12+7" << comma << "12_7_+" << QVector<double> { 12, 7 } << "+=";
+    QTest::newRow("product before sum")
+        << "2*3+4" << comma << "2_3_*_4_+" << QVector<double> { 2, 3, 4 } << "*+=";
+    QTest::newRow("subtraction") << "7-2" << comma << "7_2_-" << QVector<double> { 7, 2 } << "-=";
     QTest::newRow("equal precedence goes left to right")
-        << "10-2*3-1" << comma << "10_2_3_*_-_1_-" << QVector<double>{10, 2, 3, 1} << "-*-=";
-    QTest::newRow("round brackets") << "(2+3)*4" << comma << "2_3_+_4_*"
-                                    << QVector<double>{2, 3, 4} << "+*=";
-    QTest::newRow("bracket at the end") << "2*(3+4)" << comma << "2_3_4_+_*"
-                                        << QVector<double>{2, 3, 4} << "*+=";
+        << "10-2*3-1" << comma << "10_2_3_*_-_1_-" << QVector<double> { 10, 2, 3, 1 } << "-*-=";
+    QTest::newRow("round brackets")
+        << "(2+3)*4" << comma << "2_3_+_4_*" << QVector<double> { 2, 3, 4 } << "+*=";
+    QTest::newRow("bracket at the end")
+        << "2*(3+4)" << comma << "2_3_4_+_*" << QVector<double> { 2, 3, 4 } << "*+=";
     QTest::newRow("square and curly brackets")
-        << "[2+3]*{4-1}" << comma << "2_3_+_4_1_-_*" << QVector<double>{2, 3, 4, 1} << "+*-=";
+        << "[2+3]*{4-1}" << comma << "2_3_+_4_1_-_*" << QVector<double> { 2, 3, 4, 1 } << "+*-=";
     QTest::newRow("x and colon") << "12 x 7 : 2" << comma << "12_7_*_2_/"
-                                 << QVector<double>{12, 7, 2} << "*/=";
-    QTest::newRow("upper-case X") << "12X7" << comma << "12_7_*" << QVector<double>{12, 7} << "*=";
-    QTest::newRow("no operator") << "5" << comma << "5" << QVector<double>{5} << "=";
-    QTest::newRow("empty") << "" << comma << "" << QVector<double>{0} << "=";
-    QTest::newRow("result after equals ignored") << "12+7=19" << comma << "12_7_+"
-                                                 << QVector<double>{12, 7} << "+=";
-    QTest::newRow("second equals ignored too") << "1+2=3=4" << comma << "1_2_+"
-                                               << QVector<double>{1, 2} << "+=";
-    QTest::newRow("comma decimal") << "1,5+2" << comma << "1,5_2_+" << QVector<double>{1.5, 2} << "+=";
+                                 << QVector<double> { 12, 7, 2 } << "*/=";
+    QTest::newRow("upper-case X") << "12X7" << comma << "12_7_*" << QVector<double> { 12, 7 }
+                                  << "*=";
+    QTest::newRow("no operator") << "5" << comma << "5" << QVector<double> { 5 } << "=";
+    QTest::newRow("empty") << "" << comma << "" << QVector<double> { 0 } << "=";
+    QTest::newRow("result after equals ignored")
+        << "12+7=19" << comma << "12_7_+" << QVector<double> { 12, 7 } << "+=";
+    QTest::newRow("second equals ignored too")
+        << "1+2=3=4" << comma << "1_2_+" << QVector<double> { 1, 2 } << "+=";
+    QTest::newRow("comma decimal")
+        << "1,5+2" << comma << "1,5_2_+" << QVector<double> { 1.5, 2 } << "+=";
     QTest::newRow("last number read with a point only")
-        << "2+1,5" << comma << "2_1,5_+" << QVector<double>{2, untouched} << "+=";
-    QTest::newRow("point separator") << "2.5+1.5" << point << "2.5_1.5_+"
-                                     << QVector<double>{2.5, 1.5} << "+=";
-    QTest::newRow("leading separator") << ",5+1" << comma << ",5_1_+" << QVector<double>{0.5, 1} << "+=";
+        << "2+1,5" << comma << "2_1,5_+" << QVector<double> { 2, untouched } << "+=";
+    QTest::newRow("point separator")
+        << "2.5+1.5" << point << "2.5_1.5_+" << QVector<double> { 2.5, 1.5 } << "+=";
+    QTest::newRow("leading separator")
+        << ",5+1" << comma << ",5_1_+" << QVector<double> { 0.5, 1 } << "+=";
     QTest::newRow("leading minus reads as zero")
-        << "-3+5" << comma << "_3_-_5_+" << QVector<double>{0, 3, 5} << "-+=";
-    QTest::newRow("hash skipped") << "1#2+#3" << comma << "12_3_+" << QVector<double>{12, 3} << "+=";
+        << "-3+5" << comma << "_3_-_5_+" << QVector<double> { 0, 3, 5 } << "-+=";
+    QTest::newRow("hash skipped") << "1#2+#3" << comma << "12_3_+" << QVector<double> { 12, 3 }
+                                  << "+=";
     QTest::newRow("blanks and other characters skipped")
-        << " 1 2 ? + 3 ! " << comma << "12_3_+" << QVector<double>{12, 3} << "+=";
+        << " 1 2 ? + 3 ! " << comma << "12_3_+" << QVector<double> { 12, 3 } << "+=";
     QTest::newRow("unmatched closing bracket empties the stack")
-        << "2+3)*4" << comma << "2_3_+_4_*" << QVector<double>{2, 3, 4} << "+*=";
+        << "2+3)*4" << comma << "2_3_+_4_*" << QVector<double> { 2, 3, 4 } << "+*=";
     QTest::newRow("unmatched opening bracket ends in the output")
-        << "(2+3" << comma << "2_3_+_(" << QVector<double>{2, 3} << "+=";
+        << "(2+3" << comma << "2_3_+_(" << QVector<double> { 2, 3 } << "+=";
     QTest::newRow("closing bracket of another kind pops through")
-        << "[2+3)" << comma << "2_3_+_[" << QVector<double>{2, 3} << "+=";
+        << "[2+3)" << comma << "2_3_+_[" << QVector<double> { 2, 3 } << "+=";
     QTest::newRow("letter as last number is kept in the postfix")
-        << "2+A" << comma << "2_A_+" << QVector<double>{2, untouched} << "+=";
+        << "2+A" << comma << "2_A_+" << QVector<double> { 2, untouched } << "+=";
 }
 
 void TestEvaluator::rpn()
@@ -164,51 +169,50 @@ void TestEvaluator::calcola_data()
     QTest::addColumn<QStringList>("operations");
 
     QTest::newRow("addition listed both ways")
-        << "12_7_+" << comma << 19.0
-        << strings({"12,000+7,000", "7,000+12,000", "19,000"});
+        << "12_7_+" << comma << 19.0 << strings({ "12,000+7,000", "7,000+12,000", "19,000" });
     QTest::newRow("all additions list every ordered pair")
         << "2_3_+_4_+" << comma << 9.0
-        << strings({"2,000+3,000", "2,000+4,000", "3,000+2,000", "3,000+4,000",
-                       "4,000+2,000", "4,000+3,000", "9,000"});
+        << strings({ "2,000+3,000", "2,000+4,000", "3,000+2,000", "3,000+4,000", "4,000+2,000",
+               "4,000+3,000", "9,000" });
     QTest::newRow("all multiplications list every ordered pair")
         << "2_3_*_4_*" << comma << 24.0
-        << strings({"2,000*3,000", "2,000*4,000", "3,000*2,000", "3,000*4,000",
-                       "4,000*2,000", "4,000*3,000", "24,000"});
-    QTest::newRow("subtraction listed once") << "7_2_-" << comma << 5.0
-                                             << strings({"7,000-2,000", "5,000"});
-    QTest::newRow("negative result") << "7_12_-" << comma << -5.0
-                                     << strings({"7,000-12,000", "-5,000"});
+        << strings({ "2,000*3,000", "2,000*4,000", "3,000*2,000", "3,000*4,000", "4,000*2,000",
+               "4,000*3,000", "24,000" });
+    QTest::newRow("subtraction listed once")
+        << "7_2_-" << comma << 5.0 << strings({ "7,000-2,000", "5,000" });
+    QTest::newRow("negative result")
+        << "7_12_-" << comma << -5.0 << strings({ "7,000-12,000", "-5,000" });
     QTest::newRow("mixed operations in order of evaluation")
         << "10_2_3_*_-_1_-" << comma << 3.0
-        << strings({"2,000*3,000", "3,000*2,000", "10,000-6,000", "4,000-1,000", "3,000"});
-    QTest::newRow("sum then product") << "2_3_+_4_*" << comma << 20.0
-                                      << strings({"2,000+3,000", "3,000+2,000", "5,000*4,000",
-                                                     "4,000*5,000", "20,000"});
-    QTest::newRow("division listed once") << "12_7_*_2_/" << comma << 42.0
-                                          << strings({"12,000*7,000", "7,000*12,000",
-                                                         "84,000/2,000", "42,000"});
-    QTest::newRow("three decimals rounded") << "1_3_/" << comma << 1.0 / 3.0
-                                            << strings({"1,000/3,000", "0,333"});
-    QTest::newRow("decimal number") << "1,5_2_+" << comma << 3.5
-                                    << strings({"1,500+2,000", "2,000+1,500", "3,500"});
+        << strings({ "2,000*3,000", "3,000*2,000", "10,000-6,000", "4,000-1,000", "3,000" });
+    QTest::newRow("sum then product")
+        << "2_3_+_4_*" << comma << 20.0
+        << strings({ "2,000+3,000", "3,000+2,000", "5,000*4,000", "4,000*5,000", "20,000" });
+    QTest::newRow("division listed once")
+        << "12_7_*_2_/" << comma << 42.0
+        << strings({ "12,000*7,000", "7,000*12,000", "84,000/2,000", "42,000" });
+    QTest::newRow("three decimals rounded")
+        << "1_3_/" << comma << 1.0 / 3.0 << strings({ "1,000/3,000", "0,333" });
+    QTest::newRow("decimal number")
+        << "1,5_2_+" << comma << 3.5 << strings({ "1,500+2,000", "2,000+1,500", "3,500" });
     QTest::newRow("decimal marks read as the point separator")
-        << "1,5_2.5_+" << point << 4.0 << strings({"1.500+2.500", "2.500+1.500", "4.000"});
-    QTest::newRow("dividing by a decimal") << "2_0,5_/" << comma << 4.0
-                                           << strings({"2,000/0,500", "4,000"});
+        << "1,5_2.5_+" << point << 4.0 << strings({ "1.500+2.500", "2.500+1.500", "4.000" });
+    QTest::newRow("dividing by a decimal")
+        << "2_0,5_/" << comma << 4.0 << strings({ "2,000/0,500", "4,000" });
     QTest::newRow("a number without a following underscore is dropped")
-        << "5" << comma << 0.0 << strings({"0,000"});
-    QTest::newRow("empty") << "" << comma << 0.0 << strings({"0,000"});
-    QTest::newRow("one number, no operator") << "5_" << comma << 5.0 << strings({"5,000"});
-    QTest::newRow("operator with one value ignored") << "5__+" << comma << 5.0
-                                                     << strings({"5,000"});
+        << "5" << comma << 0.0 << strings({ "0,000" });
+    QTest::newRow("empty") << "" << comma << 0.0 << strings({ "0,000" });
+    QTest::newRow("one number, no operator") << "5_" << comma << 5.0 << strings({ "5,000" });
+    QTest::newRow("operator with one value ignored")
+        << "5__+" << comma << 5.0 << strings({ "5,000" });
     QTest::newRow("incomplete expression returns the bottom value")
         << "2_3_4_+" << comma << 2.0
-        << strings({"2,000+3,000", "2,000+4,000", "3,000+2,000", "3,000+4,000",
-                       "4,000+2,000", "4,000+3,000", "2,000"});
+        << strings({ "2,000+3,000", "2,000+4,000", "3,000+2,000", "3,000+4,000", "4,000+2,000",
+               "4,000+3,000", "2,000" });
     QTest::newRow("letters, brackets and hash ignored")
-        << "A1#_(2_+=" << comma << 3.0 << strings({"1,000+2,000", "2,000+1,000", "3,000"});
+        << "A1#_(2_+=" << comma << 3.0 << strings({ "1,000+2,000", "2,000+1,000", "3,000" });
     QTest::newRow("operands shown at fifteen digits")
-        << "2,0005_1_*" << comma << 2.0005 << strings({"2,001*1,000", "1,000*2,001", "2,001"});
+        << "2,0005_1_*" << comma << 2.0005 << strings({ "2,001*1,000", "1,000*2,001", "2,001" });
     QTest::newRow("thirty numbers fit")
         << repeated(QStringLiteral("1_"), 30) + repeated(QStringLiteral("+_"), 29) << comma << 30.0
         << QStringList();
@@ -238,19 +242,23 @@ void TestEvaluator::calcolaRefuses_data()
     QTest::addColumn<QString>("postfix");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("division by zero") << "6_0_/" << "Division by zero in 6/0";
-    QTest::newRow("zero by zero") << "0_0_/" << "Division by zero in 0/0";
-    QTest::newRow("division by a computed zero") << "1_2_2_-_/" << "Division by zero in 1/0";
-    QTest::newRow("two decimal marks") << "1,,5_2_+" << "'1,,5' is not a valid number";
-    QTest::newRow("a lone decimal mark") << ",_1_+" << "',' is not a valid number";
+    QTest::newRow("division by zero") << "6_0_/"
+                                      << "Division by zero in 6/0";
+    QTest::newRow("zero by zero") << "0_0_/"
+                                  << "Division by zero in 0/0";
+    QTest::newRow("division by a computed zero") << "1_2_2_-_/"
+                                                 << "Division by zero in 1/0";
+    QTest::newRow("two decimal marks") << "1,,5_2_+"
+                                       << "'1,,5' is not a valid number";
+    QTest::newRow("a lone decimal mark") << ",_1_+"
+                                         << "',' is not a valid number";
     QTest::newRow("thirty-one numbers")
         << repeated(QStringLiteral("1_"), 31) << "has more than 30 numbers";
-    QTest::newRow("thirty-one numbers, few at a time")
-        << QStringLiteral("1_") + repeated(QStringLiteral("1_+_"), 30) << "has more than 30 numbers";
-    QTest::newRow("overflow")
-        << QStringLiteral("1") + repeated(QStringLiteral("0"), 200) + QStringLiteral("_1")
-            + repeated(QStringLiteral("0"), 200) + QStringLiteral("_*")
-        << "is too large";
+    QTest::newRow("thirty-one numbers, few at a time") << QStringLiteral("1_")
+            + repeated(QStringLiteral("1_+_"), 30) << "has more than 30 numbers";
+    QTest::newRow("overflow") << QStringLiteral("1") + repeated(QStringLiteral("0"), 200)
+            + QStringLiteral("_1") + repeated(QStringLiteral("0"), 200) + QStringLiteral("_*")
+                              << "is too large";
 }
 
 void TestEvaluator::calcolaRefuses()
@@ -302,9 +310,9 @@ void TestEvaluator::formulaToValue()
 
 void TestEvaluator::listIsReplaced()
 {
-    QStringList list{QStringLiteral("left over")};
+    QStringList list { QStringLiteral("left over") };
     CalcolaRPN(QStringLiteral("7_2_-"), list, comma);
-    QCOMPARE(list, strings({"7,000-2,000", "5,000"}));
+    QCOMPARE(list, strings({ "7,000-2,000", "5,000" }));
 }
 
 QTEST_APPLESS_MAIN(TestEvaluator)

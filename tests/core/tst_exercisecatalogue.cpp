@@ -28,7 +28,8 @@ QByteArray numberedSections(int count)
 
 } // namespace
 
-class TestExerciseCatalogue : public QObject {
+class TestExerciseCatalogue : public QObject
+{
     Q_OBJECT
 
 private slots:

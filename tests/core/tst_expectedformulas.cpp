@@ -62,16 +62,23 @@ void TestExpectedFormulas::formulaExpectedTexts_data()
     QTest::addColumn<QString>("postfix");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("sum") << "AoB=X" << "12+7" << QChar(u',') << "12_7_+"
-                         << QStringList{u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s};
-    QTest::newRow("product from the box") << "AoB=X" << "12*7" << QChar(u',') << "12_7_*"
-                                          << QStringList{u"12"_s, u"*"_s, u"7"_s, u"="_s, u"84"_s};
-    QTest::newRow("half with a comma") << "AoB=X" << "1/2" << QChar(u',') << "1_2_/"
-                                       << QStringList{u"1"_s, u"/"_s, u"2"_s, u"="_s, u"0,5"_s};
-    QTest::newRow("half with a point") << "AoB=X" << "1/2" << QChar(u'.') << "1_2_/"
-                                       << QStringList{u"1"_s, u"/"_s, u"2"_s, u"="_s, u"0.5"_s};
-    QTest::newRow("two operations") << "AoBoC=X" << "10-2*3" << QChar(u',') << "10_2_3_*_-"
-                                    << QStringList{u"10"_s, u"-"_s, u"2"_s, u"*"_s, u"3"_s, u"="_s, u"4"_s};
+    QTest::newRow("sum") << "AoB=X"
+                         << "12+7" << QChar(u',') << "12_7_+"
+                         << QStringList { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s };
+    QTest::newRow("product from the box")
+        << "AoB=X"
+        << "12*7" << QChar(u',') << "12_7_*"
+        << QStringList { u"12"_s, u"*"_s, u"7"_s, u"="_s, u"84"_s };
+    QTest::newRow("half with a comma") << "AoB=X"
+                                       << "1/2" << QChar(u',') << "1_2_/"
+                                       << QStringList { u"1"_s, u"/"_s, u"2"_s, u"="_s, u"0,5"_s };
+    QTest::newRow("half with a point") << "AoB=X"
+                                       << "1/2" << QChar(u'.') << "1_2_/"
+                                       << QStringList { u"1"_s, u"/"_s, u"2"_s, u"="_s, u"0.5"_s };
+    QTest::newRow("two operations")
+        << "AoBoC=X"
+        << "10-2*3" << QChar(u',') << "10_2_3_*_-"
+        << QStringList { u"10"_s, u"-"_s, u"2"_s, u"*"_s, u"3"_s, u"="_s, u"4"_s };
 }
 
 void TestExpectedFormulas::formulaExpectedTexts()
@@ -82,25 +89,25 @@ void TestExpectedFormulas::formulaExpectedTexts()
     QFETCH(QString, postfix);
     QFETCH(QStringList, expected);
     FormulaSheet sheet;
-    sheet.build(u"F"_s, {pattern}, false);
+    sheet.build(u"F"_s, { pattern }, false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({typed}, expectedFormulas, separator);
-    QCOMPARE(expectedFormulas, QStringList{postfix});
+    sheet.CARICA_FORMULE({ typed }, expectedFormulas, separator);
+    QCOMPARE(expectedFormulas, QStringList { postfix });
     QCOMPARE(expectedTextsOf(sheet.row(0)), expected);
 }
 
 void TestExpectedFormulas::formulaLooks()
 {
     FormulaSheet sheet;
-    sheet.build(u"F"_s, {u"AoB=X"_s}, false);
+    sheet.build(u"F"_s, { u"AoB=X"_s }, false);
     FormulaRow &row = sheet.row(0);
     row.field(1)->text = u"5"_s;
     row.field(2)->text = u"X"_s;
     markWrong(*row.field(1));
     markOperatorFound(*row.field(2), false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({u"12+7"_s}, expectedFormulas, u',');
-    QCOMPARE(textsOf(row), (QStringList{u""_s, u""_s, u""_s, u"="_s, u""_s}));
+    sheet.CARICA_FORMULE({ u"12+7"_s }, expectedFormulas, u',');
+    QCOMPARE(textsOf(row), (QStringList { u""_s, u""_s, u""_s, u"="_s, u""_s }));
     QVERIFY(row.field(1)->themed);
     QVERIFY(row.field(5)->themed);
     QCOMPARE(row.field(2)->background, fieldYellow);
@@ -110,37 +117,37 @@ void TestExpectedFormulas::formulaLooks()
 void TestExpectedFormulas::matrices()
 {
     FormulaSheet sheet;
-    sheet.build(u"EF"_s, {u"Yo?Xo"_s, u"AoB=X"_s}, false);
+    sheet.build(u"EF"_s, { u"Yo?Xo"_s, u"AoB=X"_s }, false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({u"1 m = 100 cm"_s, u"12+7"_s}, expectedFormulas, u',');
+    sheet.CARICA_FORMULE({ u"1 m = 100 cm"_s, u"12+7"_s }, expectedFormulas, u',');
     QCOMPARE(sheet.matrixWidth(), 6);
-    QCOMPARE(sheet.TDATI(1).mid(0, 3), (QVector<double>{12, 7, 19}));
-    QCOMPARE(sheet.TSEGNI(1).mid(0, 2), (QVector<QChar>{u'+', u'='}));
-    QCOMPARE(expectedFormulas, (QStringList{u"1 m = 100 cm"_s, u"12_7_+"_s}));
+    QCOMPARE(sheet.TDATI(1).mid(0, 3), (QVector<double> { 12, 7, 19 }));
+    QCOMPARE(sheet.TSEGNI(1).mid(0, 2), (QVector<QChar> { u'+', u'=' }));
+    QCOMPARE(expectedFormulas, (QStringList { u"1 m = 100 cm"_s, u"12_7_+"_s }));
 }
 
 void TestExpectedFormulas::noExpectedFormula()
 {
     FormulaSheet sheet;
-    sheet.build(u"F"_s, {u"AoB=X"_s}, false);
+    sheet.build(u"F"_s, { u"AoB=X"_s }, false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({u"12+7"_s}, expectedFormulas, u',');
+    sheet.CARICA_FORMULE({ u"12+7"_s }, expectedFormulas, u',');
     sheet.CARICA_FORMULE({}, expectedFormulas, u',');
-    QCOMPARE(expectedFormulas, QStringList{QString()});
-    QCOMPARE(expectedTextsOf(sheet.row(0)), (QStringList{u""_s, u""_s, u""_s, u"="_s, u""_s}));
-    QCOMPARE(textsOf(sheet.row(0)), (QStringList{u""_s, u""_s, u""_s, u"="_s, u""_s}));
+    QCOMPARE(expectedFormulas, QStringList { QString() });
+    QCOMPARE(expectedTextsOf(sheet.row(0)), (QStringList { u""_s, u""_s, u""_s, u"="_s, u""_s }));
+    QCOMPARE(textsOf(sheet.row(0)), (QStringList { u""_s, u""_s, u""_s, u"="_s, u""_s }));
 }
 
 void TestExpectedFormulas::nothingCarriesOverFromTheExerciseBefore()
 {
     // The second exercise's formula has fewer numbers than the pattern.
     FormulaSheet sheet;
-    sheet.build(u"F"_s, {u"AoBoC=X"_s}, false);
+    sheet.build(u"F"_s, { u"AoBoC=X"_s }, false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({u"2+3+4"_s}, expectedFormulas, u',');
-    sheet.CARICA_FORMULE({u"5+1"_s}, expectedFormulas, u',');
+    sheet.CARICA_FORMULE({ u"2+3+4"_s }, expectedFormulas, u',');
+    sheet.CARICA_FORMULE({ u"5+1"_s }, expectedFormulas, u',');
     QCOMPARE(expectedTextsOf(sheet.row(0)),
-             (QStringList{u"5"_s, u"+"_s, u"1"_s, u"="_s, u"6"_s, u""_s, u"0"_s}));
+        (QStringList { u"5"_s, u"+"_s, u"1"_s, u"="_s, u"6"_s, u""_s, u"0"_s }));
 }
 
 void TestExpectedFormulas::unreadableFormulaThrows_data()
@@ -155,23 +162,29 @@ void TestExpectedFormulas::unreadableFormulaThrows()
 {
     QFETCH(QString, typed);
     FormulaSheet sheet;
-    sheet.build(u"F"_s, {u"AoB=X"_s}, false);
+    sheet.build(u"F"_s, { u"AoB=X"_s }, false);
     QStringList expectedFormulas;
-    QVERIFY_THROWS_EXCEPTION(ExpressionError, sheet.CARICA_FORMULE({typed}, expectedFormulas, u','));
+    QVERIFY_THROWS_EXCEPTION(
+        ExpressionError, sheet.CARICA_FORMULE({ typed }, expectedFormulas, u','));
 }
 
 void TestExpectedFormulas::splitEquivalence_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("parts");
-    QTest::newRow("blanks dropped") << "3 km = 3000 m" << QStringList{u"3"_s, u"km"_s, u"="_s, u"3000"_s, u"m"_s};
-    QTest::newRow("decimals") << "1,5 l=15dl" << QStringList{u"1,5"_s, u"l"_s, u"="_s, u"15"_s, u"dl"_s};
-    QTest::newRow("only the first equals") << "1m=1m=2" << QStringList{u"1"_s, u"m"_s, u"="_s, u"12"_s, u"m"_s};
-    QTest::newRow("no equals") << "3km" << QStringList{u"3"_s, u"km"_s, u"="_s, u""_s, u""_s};
-    QTest::newRow("other characters dropped") << "3-k_m=é4" << QStringList{u"3"_s, u"km"_s, u"="_s, u"4"_s, u""_s};
+    QTest::newRow("blanks dropped")
+        << "3 km = 3000 m" << QStringList { u"3"_s, u"km"_s, u"="_s, u"3000"_s, u"m"_s };
+    QTest::newRow("decimals") << "1,5 l=15dl"
+                              << QStringList { u"1,5"_s, u"l"_s, u"="_s, u"15"_s, u"dl"_s };
+    QTest::newRow("only the first equals")
+        << "1m=1m=2" << QStringList { u"1"_s, u"m"_s, u"="_s, u"12"_s, u"m"_s };
+    QTest::newRow("no equals") << "3km" << QStringList { u"3"_s, u"km"_s, u"="_s, u""_s, u""_s };
+    QTest::newRow("other characters dropped")
+        << "3-k_m=é4" << QStringList { u"3"_s, u"km"_s, u"="_s, u"4"_s, u""_s };
     QTest::newRow("fifteen characters at most")
-        << "1234567890123456789 abcdefghijklmnopq=" << QStringList{u"123456789012345"_s, u"abcdefghijklmno"_s, u"="_s, u""_s, u""_s};
-    QTest::newRow("empty") << "" << QStringList{u""_s, u""_s, u"="_s, u""_s, u""_s};
+        << "1234567890123456789 abcdefghijklmnopq="
+        << QStringList { u"123456789012345"_s, u"abcdefghijklmno"_s, u"="_s, u""_s, u""_s };
+    QTest::newRow("empty") << "" << QStringList { u""_s, u""_s, u"="_s, u""_s, u""_s };
 }
 
 void TestExpectedFormulas::splitEquivalence()
@@ -184,13 +197,13 @@ void TestExpectedFormulas::splitEquivalence()
 void TestExpectedFormulas::equivalenceExpectedTexts()
 {
     FormulaSheet sheet;
-    sheet.build(u"E"_s, {u"Yo?Xo"_s}, false);
+    sheet.build(u"E"_s, { u"Yo?Xo"_s }, false);
     FormulaRow &row = sheet.row(0);
     markWrong(*row.field(4));
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({u"3 km = 3000 m"_s}, expectedFormulas, u',');
-    QCOMPARE(expectedFormulas, QStringList{u"3 km = 3000 m"_s});
-    QCOMPARE(expectedTextsOf(row), (QStringList{u"3"_s, u"km"_s, u"="_s, u"3000"_s, u"m"_s}));
+    sheet.CARICA_FORMULE({ u"3 km = 3000 m"_s }, expectedFormulas, u',');
+    QCOMPARE(expectedFormulas, QStringList { u"3 km = 3000 m"_s });
+    QCOMPARE(expectedTextsOf(row), (QStringList { u"3"_s, u"km"_s, u"="_s, u"3000"_s, u"m"_s }));
     QCOMPARE(row.field(4)->background, fieldWhite);
 }
 
@@ -199,9 +212,12 @@ void TestExpectedFormulas::expressionBox_data()
     QTest::addColumn<QChar>("kind");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("times") << QChar(u'F') << "12 x 7" << "12*7";
-    QTest::newRow("capital times and divided") << QChar(u'F') << "12 X 7 : 2" << "12*7/2";
-    QTest::newRow("equivalence as typed") << QChar(u'E') << "3 km = 3000 m" << "3 km = 3000 m";
+    QTest::newRow("times") << QChar(u'F') << "12 x 7"
+                           << "12*7";
+    QTest::newRow("capital times and divided") << QChar(u'F') << "12 X 7 : 2"
+                                               << "12*7/2";
+    QTest::newRow("equivalence as typed") << QChar(u'E') << "3 km = 3000 m"
+                                          << "3 km = 3000 m";
 }
 
 void TestExpectedFormulas::expressionBox()
@@ -215,9 +231,9 @@ void TestExpectedFormulas::expressionBox()
 void TestExpectedFormulas::solutionAndClearing()
 {
     FormulaSheet sheet;
-    sheet.build(u"FE"_s, {u"AoB=X"_s, u"Yo?Xo"_s}, false);
+    sheet.build(u"FE"_s, { u"AoB=X"_s, u"Yo?Xo"_s }, false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({u"12+7"_s, u"3 km = 3000 m"_s}, expectedFormulas, u',');
+    sheet.CARICA_FORMULE({ u"12+7"_s, u"3 km = 3000 m"_s }, expectedFormulas, u',');
     sheet.showExpectedTexts();
     for (const FormulaRow &row : sheet.rows()) {
         QVERIFY(row.panelVisible);
@@ -227,8 +243,8 @@ void TestExpectedFormulas::solutionAndClearing()
         }
     }
     sheet.clearEntries();
-    QCOMPARE(textsOf(sheet.row(0)), (QStringList{u""_s, u""_s, u""_s, u"="_s, u""_s}));
-    QCOMPARE(textsOf(sheet.row(1)), (QStringList{u""_s, u""_s, u"="_s, u""_s, u""_s}));
+    QCOMPARE(textsOf(sheet.row(0)), (QStringList { u""_s, u""_s, u""_s, u"="_s, u""_s }));
+    QCOMPARE(textsOf(sheet.row(1)), (QStringList { u""_s, u""_s, u"="_s, u""_s, u""_s }));
 }
 
 void TestExpectedFormulas::expressionBoxStores_data()
@@ -237,7 +253,8 @@ void TestExpectedFormulas::expressionBoxStores_data()
     QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<QString>("stored");
     QTest::newRow("formula") << QChar(u'F') << std::optional<QString>(u"12 x 7"_s) << "12*7";
-    QTest::newRow("equivalence") << QChar(u'E') << std::optional<QString>(u"3 km = 3000 m"_s) << "3 km = 3000 m";
+    QTest::newRow("equivalence") << QChar(u'E') << std::optional<QString>(u"3 km = 3000 m"_s)
+                                 << "3 km = 3000 m";
     QTest::newRow("cancelled") << QChar(u'F') << std::optional<QString>() << "5+1";
 }
 
@@ -256,7 +273,7 @@ void TestExpectedFormulas::expressionBoxStores()
         QCOMPARE(editExpectedFormula(file, u"2"_s, 1, kind, dialogs), answer.has_value());
     }
     QCOMPARE(dialogs.lastCaption, u"Expression Box"_s);
-    QCOMPARE(dialogs.prompts, QStringList{u"Result=              es. 139+89"_s});
+    QCOMPARE(dialogs.prompts, QStringList { u"Result=              es. 139+89"_s });
     QCOMPARE(IniFile(path).readString(u"2"_s, u"R1"_s, QString()), stored);
 }
 

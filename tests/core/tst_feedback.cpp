@@ -49,7 +49,7 @@ void TestFeedback::soundTicks()
     QFETCH(bool, played);
     QFETCH(double, seconds);
     QFETCH(int, after);
-    SoundStart start{played, seconds < 0 ? std::nullopt : std::optional<double>(seconds)};
+    SoundStart start { played, seconds < 0 ? std::nullopt : std::optional<double>(seconds) };
     QCOMPARE(soundTicksAfter(before, start), after);
 }
 
@@ -85,7 +85,7 @@ void TestFeedback::busyRule()
 
 void TestFeedback::stopCountdown()
 {
-    PlayerFixture f(u"C"_s, {}, {5});
+    PlayerFixture f(u"C"_s, {}, { 5 });
     f.flags().soundTicks = 5;
     QVERIFY(f.player.stopCountdown());
     QCOMPARE(f.flags().soundTicks, 0);
@@ -97,17 +97,18 @@ void TestFeedback::stopCountdown()
 
 void TestFeedback::rightAnswerAndSlide()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 65});
-    f.groups[0] = QStringList{u"A"_s, u"B"_s};
-    f.view.sounds[1] = {true, 0.3};
-    f.view.sounds[3] = {true, 0.2};
+    PlayerFixture f(u"CC"_s, {}, { 5, 65 });
+    f.groups[0] = QStringList { u"A"_s, u"B"_s };
+    f.view.sounds[1] = { true, 0.3 };
+    f.view.sounds[3] = { true, 0.2 };
     f.load(0);
     f.steps().B1Click(0);
     f.view.clear();
 
     f.player.tick();
-    QCOMPARE(f.view.log, (QStringList{u"bar 5"_s, u"label 0 A"_s, u"smiley 0 SOL_IMG\\Smiley Verde.bmp 5"_s,
-                                      u"sound 1"_s, u"top GIF1"_s}));
+    QCOMPARE(f.view.log,
+        (QStringList { u"bar 5"_s, u"label 0 A"_s, u"smiley 0 SOL_IMG\\Smiley Verde.bmp 5"_s,
+            u"sound 1"_s, u"top GIF1"_s }));
     QVERIFY(f.flags().advancePending);
     QCOMPARE(f.flags().soundTicks, 2);
     f.player.tick();
@@ -118,8 +119,9 @@ void TestFeedback::rightAnswerAndSlide()
 
     // The sound has run out: sound 3 and the slide start at the same tick.
     f.player.tick();
-    QCOMPARE(f.view.log, (QStringList{u"top hidden"_s, u"bottom removed"_s, u"sound stopped"_s, u"sound 3"_s,
-                                      u"panel top 10"_s}));
+    QCOMPARE(f.view.log,
+        (QStringList { u"top hidden"_s, u"bottom removed"_s, u"sound stopped"_s, u"sound 3"_s,
+            u"panel top 10"_s }));
     QVERIFY(f.flags().panelSliding);
     int ticks = 1;
     while (f.steps().currentStep() == 0 && ticks < 100) {
@@ -138,30 +140,31 @@ void TestFeedback::rightAnswerAndSlide()
 
 void TestFeedback::wrongAnswer()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 65});
-    f.groups[0] = QStringList{u"A"_s, u"B"_s};
-    f.view.sounds[2] = {true, 0.5};
+    PlayerFixture f(u"CC"_s, {}, { 5, 65 });
+    f.groups[0] = QStringList { u"A"_s, u"B"_s };
+    f.view.sounds[2] = { true, 0.5 };
     f.load(0);
     f.steps().B1Click(1);
     QCOMPARE(f.flags().soundTicks, 5);
     f.view.clear();
     f.player.tick();
     // The wrong-answer sound starts again together with its animation.
-    QCOMPARE(f.view.log, (QStringList{u"sound 2"_s, u"top GIF2"_s}));
+    QCOMPARE(f.view.log, (QStringList { u"sound 2"_s, u"top GIF2"_s }));
     QVERIFY(!f.flags().wrongPending);
     QCOMPARE(f.tickUntilIdle(), 4);
     f.view.clear();
     f.player.tick();
-    QCOMPARE(f.view.log, (QStringList{u"top hidden"_s, u"bottom removed"_s, u"sound stopped"_s}));
+    QCOMPARE(
+        f.view.log, (QStringList { u"top hidden"_s, u"bottom removed"_s, u"sound stopped"_s }));
     QCOMPARE(f.steps().currentStep(), 0);
 }
 
 void TestFeedback::missingSoundAdvancesAtOnce()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 10});
-    f.groups[0] = QStringList{u"A"_s};
-    f.view.sounds[1] = {false, std::nullopt};
-    f.view.sounds[3] = {false, std::nullopt};
+    PlayerFixture f(u"CC"_s, {}, { 5, 10 });
+    f.groups[0] = QStringList { u"A"_s };
+    f.view.sounds[1] = { false, std::nullopt };
+    f.view.sounds[3] = { false, std::nullopt };
     f.load(0);
     f.steps().B1Click(0);
     f.player.tick();
@@ -174,8 +177,8 @@ void TestFeedback::missingSoundAdvancesAtOnce()
 
 void TestFeedback::cockadeSlide()
 {
-    PlayerFixture f(u"CCC"_s, {}, {5, 65, 121});
-    f.groups[2] = QStringList{u"A"_s};
+    PlayerFixture f(u"CCC"_s, {}, { 5, 65, 121 });
+    f.groups[2] = QStringList { u"A"_s };
     f.load(0);
     f.steps().setCurrentStep(2);
     f.steps().NEXT_ROW();
@@ -185,15 +188,15 @@ void TestFeedback::cockadeSlide()
     for (int i = 0; i < 7; ++i)
         f.player.tick();
     QCOMPARE(f.view.starting(u"cockade top"_s),
-             (QStringList{u"cockade top 18"_s, u"cockade top 36"_s, u"cockade top 54"_s, u"cockade top 72"_s,
-                          u"cockade top 90"_s, u"cockade top 108"_s}));
+        (QStringList { u"cockade top 18"_s, u"cockade top 36"_s, u"cockade top 54"_s,
+            u"cockade top 72"_s, u"cockade top 90"_s, u"cockade top 108"_s }));
     QVERIFY(!f.flags().cockadeSliding);
 }
 
 void TestFeedback::missingCockadeEndsTheSlide()
 {
-    PlayerFixture f(u"C"_s, {}, {300});
-    f.groups[0] = QStringList{u"A"_s};
+    PlayerFixture f(u"C"_s, {}, { 300 });
+    f.groups[0] = QStringList { u"A"_s };
     f.view.missingFiles << u"SOL_IMG\\coccarda.bmp"_s;
     f.player.setWorkAreaWidth(30);
     f.load(0);
@@ -215,8 +218,8 @@ void TestFeedback::bottomAnimationCrossesTheWorkArea_data()
 void TestFeedback::bottomAnimationCrossesTheWorkArea()
 {
     QFETCH(int, width);
-    PlayerFixture f(u"C"_s, {}, {5});
-    f.groups[0] = QStringList{u"A"_s};
+    PlayerFixture f(u"C"_s, {}, { 5 });
+    f.groups[0] = QStringList { u"A"_s };
     f.player.setWorkAreaWidth(width);
     f.load(0);
     f.steps().B1Click(0);
@@ -238,8 +241,8 @@ void TestFeedback::bottomAnimationCrossesTheWorkArea()
 
 void TestFeedback::solutionFeedback()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 65});
-    f.view.sounds[4] = {true, 2.35};
+    PlayerFixture f(u"CC"_s, {}, { 5, 65 });
+    f.view.sounds[4] = { true, 2.35 };
     f.load(0);
     QVERIFY(f.steps().requestSolution());
     QCOMPARE(f.flags().soundTicks, 23);
@@ -247,7 +250,8 @@ void TestFeedback::solutionFeedback()
     f.view.clear();
     f.player.tick();
     f.player.tick();
-    QCOMPARE(f.view.starting(u"bottom left"_s), (QStringList{u"bottom left 10"_s, u"bottom left 20"_s}));
+    QCOMPARE(f.view.starting(u"bottom left"_s),
+        (QStringList { u"bottom left 10"_s, u"bottom left 20"_s }));
     QCOMPARE(f.tickUntilIdle(), 21);
     QCOMPARE(f.steps().exerciseState(0), int(SolvedBySolution));
     QCOMPARE(f.steps().currentStep(), 2);
@@ -255,11 +259,11 @@ void TestFeedback::solutionFeedback()
 
 void TestFeedback::pupilModeRemovesTheFirstBottomAnimation()
 {
-    PlayerFixture f(u"C"_s, {}, {5});
+    PlayerFixture f(u"C"_s, {}, { 5 });
     f.load(0);
     f.view.clear();
     f.player.GIFinit({});
-    QCOMPARE(f.view.log, QStringList{u"bottom GIF5"_s});
+    QCOMPARE(f.view.log, QStringList { u"bottom GIF5"_s });
     f.player.tick();
     QVERIFY(f.view.contains(u"bottom removed"_s));
     f.view.clear();
@@ -269,11 +273,11 @@ void TestFeedback::pupilModeRemovesTheFirstBottomAnimation()
 
 void TestFeedback::teacherPreview()
 {
-    PlayerFixture f(u"CF"_s, {u"AoB=X"_s}, {5, 65}, true);
+    PlayerFixture f(u"CF"_s, { u"AoB=X"_s }, { 5, 65 }, true);
     f.load(0);
     f.view.clear();
-    f.player.GIFinit({u"/i/g1.gif"_s, u"/i/g2.gif"_s, QString(), u"/i/g4.gif"_s});
-    QCOMPARE(f.view.log, QStringList{u"bottom GIF5"_s});
+    f.player.GIFinit({ u"/i/g1.gif"_s, u"/i/g2.gif"_s, QString(), u"/i/g4.gif"_s });
+    QCOMPARE(f.view.log, QStringList { u"bottom GIF5"_s });
     QStringList perTick;
     for (int tick = 0; tick < 41; ++tick) {
         f.view.clear();
@@ -281,9 +285,10 @@ void TestFeedback::teacherPreview()
         if (!f.view.log.isEmpty())
             perTick << u"%1: %2"_s.arg(tick).arg(f.view.log.join(u", "_s));
     }
-    QCOMPARE(perTick, (QStringList{u"0: top file /i/g1.gif"_s, u"10: top file /i/g2.gif, bottom GIF5"_s,
-                                   u"20: bottom GIF5"_s, u"30: top file /i/g4.gif, bottom GIF6"_s,
-                                   u"40: top file /i/g1.gif"_s}));
+    QCOMPARE(perTick,
+        (QStringList { u"0: top file /i/g1.gif"_s, u"10: top file /i/g2.gif, bottom GIF5"_s,
+            u"20: bottom GIF5"_s, u"30: top file /i/g4.gif, bottom GIF6"_s,
+            u"40: top file /i/g1.gif"_s }));
     QCOMPARE(f.player.preview().previewCounter(), 11);
     // The teacher's timer never judges nor slides.
     QVERIFY(!f.player.isBusy());

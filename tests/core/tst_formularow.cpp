@@ -70,18 +70,24 @@ void TestFormulaRow::labels_data()
     QTest::addColumn<QStringList>("labels");
 
     const QString aob = QStringLiteral("AoB=X");
-    QTest::newRow("first formula") << "FF" << QStringList{aob, aob} << 0
-                                   << QStringList{u"Num.1"_s, u"Op.1"_s, u"Num.2"_s, u""_s, u"Result"_s};
-    QTest::newRow("second formula runs on") << "FF" << QStringList{aob, aob} << 1
-                                            << QStringList{u"Num.4"_s, u"Op.3"_s, u"Num.5"_s, u""_s, u"Result"_s};
-    QTest::newRow("two operations") << "F" << QStringList{u"AoBoC=X"_s} << 0
-                                    << QStringList{u"Num.1"_s, u"Op.1"_s, u"Num.2"_s, u"Op.2"_s, u"Num.3"_s, u""_s, u"Result"_s};
-    QTest::newRow("equivalence labels") << "FE" << QStringList{aob, u"Yo?Xo"_s} << 1
-                                        << QStringList{u"Num"_s, u"Mark"_s, u""_s, u"Num"_s, u"Mark"_s};
-    QTest::newRow("restart after an equivalence") << "FEF" << QStringList{aob, u"Yo?Xo"_s, aob} << 2
-                                                  << QStringList{u"Num.1"_s, u"Op.1"_s, u"Num.2"_s, u""_s, u"Result"_s};
-    QTest::newRow("no restart without one") << "FFF" << QStringList{aob, aob, aob} << 2
-                                            << QStringList{u"Num.7"_s, u"Op.5"_s, u"Num.8"_s, u""_s, u"Result"_s};
+    QTest::newRow("first formula")
+        << "FF" << QStringList { aob, aob } << 0
+        << QStringList { u"Num.1"_s, u"Op.1"_s, u"Num.2"_s, u""_s, u"Result"_s };
+    QTest::newRow("second formula runs on")
+        << "FF" << QStringList { aob, aob } << 1
+        << QStringList { u"Num.4"_s, u"Op.3"_s, u"Num.5"_s, u""_s, u"Result"_s };
+    QTest::newRow("two operations") << "F" << QStringList { u"AoBoC=X"_s } << 0
+                                    << QStringList { u"Num.1"_s, u"Op.1"_s, u"Num.2"_s, u"Op.2"_s,
+                                           u"Num.3"_s, u""_s, u"Result"_s };
+    QTest::newRow("equivalence labels")
+        << "FE" << QStringList { aob, u"Yo?Xo"_s } << 1
+        << QStringList { u"Num"_s, u"Mark"_s, u""_s, u"Num"_s, u"Mark"_s };
+    QTest::newRow("restart after an equivalence")
+        << "FEF" << QStringList { aob, u"Yo?Xo"_s, aob } << 2
+        << QStringList { u"Num.1"_s, u"Op.1"_s, u"Num.2"_s, u""_s, u"Result"_s };
+    QTest::newRow("no restart without one")
+        << "FFF" << QStringList { aob, aob, aob } << 2
+        << QStringList { u"Num.7"_s, u"Op.5"_s, u"Num.8"_s, u""_s, u"Result"_s };
 }
 
 void TestFormulaRow::labels()
@@ -102,13 +108,27 @@ void TestFormulaRow::fieldShapes_data()
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QString>("panelName");
 
-    QTest::newRow("one operation") << QChar(u'F') << "AoB=X" << "non=n" << "FORMULA_PNL0";
-    QTest::newRow("operators written out") << QChar(u'F') << "A+B*C=X" << "nonon=n" << "FORMULA_PNL0";
-    QTest::newRow("empty pattern") << QChar(u'F') << "" << "" << "FORMULA_PNL0";
-    QTest::newRow("equivalence") << QChar(u'E') << "Yo?Xo" << "nu=nu" << "FORMULE_PNL0";
-    QTest::newRow("short equivalence pattern") << QChar(u'E') << "Y" << "nu=nu" << "FORMULE_PNL0";
-    QTest::newRow("long equivalence pattern") << QChar(u'E') << "Yo?XoZZZ" << "nu=nu" << "FORMULE_PNL0";
-    QTest::newRow("empty equivalence pattern") << QChar(u'E') << "" << "nu=nu" << "FORMULE_PNL0";
+    QTest::newRow("one operation") << QChar(u'F') << "AoB=X"
+                                   << "non=n"
+                                   << "FORMULA_PNL0";
+    QTest::newRow("operators written out") << QChar(u'F') << "A+B*C=X"
+                                           << "nonon=n"
+                                           << "FORMULA_PNL0";
+    QTest::newRow("empty pattern") << QChar(u'F') << ""
+                                   << ""
+                                   << "FORMULA_PNL0";
+    QTest::newRow("equivalence") << QChar(u'E') << "Yo?Xo"
+                                 << "nu=nu"
+                                 << "FORMULE_PNL0";
+    QTest::newRow("short equivalence pattern") << QChar(u'E') << "Y"
+                                               << "nu=nu"
+                                               << "FORMULE_PNL0";
+    QTest::newRow("long equivalence pattern") << QChar(u'E') << "Yo?XoZZZ"
+                                              << "nu=nu"
+                                              << "FORMULE_PNL0";
+    QTest::newRow("empty equivalence pattern") << QChar(u'E') << ""
+                                               << "nu=nu"
+                                               << "FORMULE_PNL0";
 }
 
 void TestFormulaRow::fieldShapes()
@@ -117,7 +137,7 @@ void TestFormulaRow::fieldShapes()
     QFETCH(QString, pattern);
     QFETCH(QString, shape);
     QFETCH(QString, panelName);
-    const QVector<FormulaRow> rows = buildFormulaRows(QString(kind), {pattern}, false);
+    const QVector<FormulaRow> rows = buildFormulaRows(QString(kind), { pattern }, false);
     QCOMPARE(shapeOf(rows.at(0)), shape);
     QCOMPARE(rows.at(0).panelName, panelName);
     for (int i = 0; i < rows.at(0).fields.size(); ++i)
@@ -126,7 +146,8 @@ void TestFormulaRow::fieldShapes()
 
 void TestFormulaRow::fieldSettings()
 {
-    const QVector<FormulaRow> rows = buildFormulaRows(QStringLiteral("FE"), {u"AoB=X"_s, u"Yo?Xo"_s}, false);
+    const QVector<FormulaRow> rows
+        = buildFormulaRows(QStringLiteral("FE"), { u"AoB=X"_s, u"Yo?Xo"_s }, false);
     const FormulaRow &formula = rows.at(0);
     const FormulaField *op = formula.field(2);
     QVERIFY(op->signFlag);
@@ -168,8 +189,9 @@ void TestFormulaRow::fieldSettings()
 
 void TestFormulaRow::numberFieldsEnabledOnlyForTheTeacher()
 {
-    for (const bool editMode : {false, true}) {
-        const QVector<FormulaRow> rows = buildFormulaRows(QStringLiteral("FE"), {u"AoB=X"_s, u"Yo?Xo"_s}, editMode);
+    for (const bool editMode : { false, true }) {
+        const QVector<FormulaRow> rows
+            = buildFormulaRows(QStringLiteral("FE"), { u"AoB=X"_s, u"Yo?Xo"_s }, editMode);
         for (const FormulaRow &row : rows) {
             for (const FormulaField &field : row.fields)
                 QCOMPARE(field.enabled, field.signFlag || editMode);
@@ -183,8 +205,8 @@ void TestFormulaRow::matrixWidth_data()
     QTest::addColumn<QStringList>("patterns");
     QTest::addColumn<int>("width");
     QTest::newRow("no formula") << "" << QStringList() << 1;
-    QTest::newRow("longest pattern") << "FF" << QStringList{u"AoB=X"_s, u"AoBoC=X"_s} << 8;
-    QTest::newRow("equivalence holds five") << "E" << QStringList{u"Y"_s} << 6;
+    QTest::newRow("longest pattern") << "FF" << QStringList { u"AoB=X"_s, u"AoBoC=X"_s } << 8;
+    QTest::newRow("equivalence holds five") << "E" << QStringList { u"Y"_s } << 6;
     QTest::newRow("missing pattern") << "F" << QStringList() << 1;
 }
 
@@ -199,9 +221,9 @@ void TestFormulaRow::matrixWidth()
 void TestFormulaRow::layout()
 {
     FormulaSheet sheet;
-    sheet.build(QStringLiteral("FE"), {u"AoB=X"_s, u"Y"_s}, false);
+    sheet.build(QStringLiteral("FE"), { u"AoB=X"_s, u"Y"_s }, false);
     // Steps C F E at tops 66, 126, 182.
-    sheet.layout(QStringLiteral("CFE"), {66, 126, 182});
+    sheet.layout(QStringLiteral("CFE"), { 66, 126, 182 });
 
     const FormulaRow &formula = sheet.row(0);
     QCOMPARE(formula.field(1)->geometry, QRect(10, 25, 60, 28));
@@ -263,15 +285,18 @@ void TestFormulaRow::numberKeys_data()
     const int swallow = int(KeyAction::Swallow);
     QTest::newRow("digit") << QChar(u'7') << QChar(u',') << "" << accept << QChar(u'7');
     QTest::newRow("backspace") << QChar(8) << QChar(u',') << "" << accept << QChar(8);
-    QTest::newRow("point on a comma system") << QChar(u'.') << QChar(u',') << "" << accept << QChar(u',');
-    QTest::newRow("comma on a point system") << QChar(u',') << QChar(u'.') << "" << accept << QChar(u'.');
+    QTest::newRow("point on a comma system")
+        << QChar(u'.') << QChar(u',') << "" << accept << QChar(u',');
+    QTest::newRow("comma on a point system")
+        << QChar(u',') << QChar(u'.') << "" << accept << QChar(u'.');
     QTest::newRow("letter") << QChar(u'a') << QChar(u',') << "" << swallow << QChar(u'a');
     QTest::newRow("minus") << QChar(u'-') << QChar(u',') << "" << swallow << QChar(u'-');
     QTest::newRow("blank") << QChar(u' ') << QChar(u',') << "" << swallow << QChar(u' ');
     QTest::newRow("escape") << QChar(27) << QChar(u',') << "" << swallow << QChar(27);
-    QTest::newRow("enter moves on") << QChar(13) << QChar(u',') << "" << int(KeyAction::FocusNext) << QChar(13);
-    QTest::newRow("enter confirms in Risultato2") << QChar(13) << QChar(u',') << "Risultato2"
-                                                  << int(KeyAction::Confirm) << QChar(13);
+    QTest::newRow("enter moves on")
+        << QChar(13) << QChar(u',') << "" << int(KeyAction::FocusNext) << QChar(13);
+    QTest::newRow("enter confirms in Risultato2")
+        << QChar(13) << QChar(u',') << "Risultato2" << int(KeyAction::Confirm) << QChar(13);
 }
 
 void TestFormulaRow::numberKeys()
@@ -329,7 +354,7 @@ void TestFormulaRow::operatorMenu()
     QFETCH(int, item);
     QFETCH(QString, text);
     FormulaSheet sheet;
-    sheet.build(QStringLiteral("FF"), {u"AoB=X"_s, u"AoBoC=X"_s}, false);
+    sheet.build(QStringLiteral("FF"), { u"AoB=X"_s, u"AoBoC=X"_s }, false);
     QVERIFY(sheet.OperandoClick(4, QChar(u'F'), false));
     QCOMPARE(sheet.N1Click(item, 1), !text.isEmpty());
     QCOMPARE(sheet.row(1).field(4)->text, text);
@@ -350,7 +375,7 @@ void TestFormulaRow::operatorClickRefused()
     QFETCH(QChar, kind);
     QFETCH(bool, editMode);
     FormulaSheet sheet;
-    sheet.build(QStringLiteral("F"), {u"AoB=X"_s}, editMode);
+    sheet.build(QStringLiteral("F"), { u"AoB=X"_s }, editMode);
     QVERIFY(!sheet.OperandoClick(2, kind, editMode));
 }
 

@@ -145,7 +145,8 @@ void TestImageLoading::isJpeg_data()
 
     QTest::newRow("the two markers only") << QByteArray("\xFF\xD8\xFF\xD9", 4) << true;
     QTest::newRow("a real photo") << jpeg(QSize(40, 30)) << true;
-    QTest::newRow("trailing bytes after the end marker") << jpeg(QSize(40, 30)) + QByteArray(2, '\0') << false;
+    QTest::newRow("trailing bytes after the end marker")
+        << jpeg(QSize(40, 30)) + QByteArray(2, '\0') << false;
     QTest::newRow("no end marker") << jpeg(QSize(40, 30)).chopped(2) << false;
     QTest::newRow("no start marker") << QByteArray("\x00\xD8\xFF\xD9", 4) << false;
     QTest::newRow("end marker first") << QByteArray("\xFF\xD9\xFF\xD8", 4) << false;
@@ -163,14 +164,14 @@ void TestImageLoading::isJpeg()
 
     ScriptedDialogs dialogs;
     QCOMPARE(IsJpegFile(write(bytes), dialogs), accepted);
-    QCOMPARE(dialogs.messages, accepted ? QStringList() : QStringList{notSupported});
+    QCOMPARE(dialogs.messages, accepted ? QStringList() : QStringList { notSupported });
 }
 
 void TestImageLoading::isJpegOnMissingFile()
 {
     ScriptedDialogs dialogs;
     QVERIFY(!IsJpegFile(m_dir.filePath(QStringLiteral("missing.jpg")), dialogs));
-    QCOMPARE(dialogs.messages, QStringList{notSupported});
+    QCOMPARE(dialogs.messages, QStringList { notSupported });
 }
 
 void TestImageLoading::fit_data()
@@ -185,7 +186,8 @@ void TestImageLoading::fit_data()
     QTest::newRow("50x40 into 100, never enlarged") << QSize(50, 40) << 100 << 125 << QSize(50, 40);
     // In double precision 300 x 1/3 truncates to 99.
     QTest::newRow("ratio in single precision") << QSize(1, 3) << 300 << 100 << QSize(1, 3);
-    QTest::newRow("portrait shrunk by its height") << QSize(300, 600) << 200 << 100 << QSize(100, 200);
+    QTest::newRow("portrait shrunk by its height")
+        << QSize(300, 600) << 200 << 100 << QSize(100, 200);
     QTest::newRow("same height") << QSize(320, 240) << 240 << 320 << QSize(320, 240);
     QTest::newRow("no height") << QSize(400, 300) << 0 << 0 << QSize(0, 0);
     QTest::newRow("negative height") << QSize(400, 300) << -5 << 0 << QSize(0, 0);
@@ -247,7 +249,8 @@ void TestImageLoading::refusesDamagedJpeg_data()
     QTest::newRow("cut in the middle, end marker kept")
         << photo.left(photo.size() / 2) + QByteArray("\xFF\xD9", 2);
     QTest::newRow("cut after the headers, end marker kept")
-        << photo.left(photo.indexOf(QByteArrayLiteral("\xFF\xDA")) + 20) + QByteArray("\xFF\xD9", 2);
+        << photo.left(photo.indexOf(QByteArrayLiteral("\xFF\xDA")) + 20)
+            + QByteArray("\xFF\xD9", 2);
     QTest::newRow("the two markers only") << QByteArray("\xFF\xD8\xFF\xD9", 4);
 }
 
@@ -260,7 +263,7 @@ void TestImageLoading::refusesDamagedJpeg()
     ScriptedDialogs dialogs;
     const QString path = write(bytes);
     QVERIFY(!LoadJpegIntoPicture(path, 100, dialogs).has_value());
-    QCOMPARE(dialogs.messages, QStringList{notSupported});
+    QCOMPARE(dialogs.messages, QStringList { notSupported });
     QVERIFY(!decodeJpeg(bytes).has_value());
     // Cut short without an end marker too.
     QVERIFY(!decodeJpeg(bytes.chopped(2)).has_value());
@@ -273,18 +276,16 @@ void TestImageLoading::decodesColourSpaces()
     QCOMPARE(colour->size(), QSize(17, 9));
     QVERIFY(near(colour->pixelColor(8, 4), QColor(30, 90, 200)));
 
-    const auto grey = decodeJpeg(encoded(filled(QSize(8, 8), QColor(128, 128, 128),
-                                                QImage::Format_Grayscale8),
-                                         "JPG"));
+    const auto grey = decodeJpeg(
+        encoded(filled(QSize(8, 8), QColor(128, 128, 128), QImage::Format_Grayscale8), "JPG"));
     QVERIFY(grey.has_value());
     QVERIFY(near(grey->pixelColor(3, 3), QColor(128, 128, 128)));
 
-    const uchar red[4] = {255, 0, 0, 255};
+    const uchar red[4] = { 255, 0, 0, 255 };
     const auto cmyk = decodeJpeg(cmykJpeg(QSize(16, 16), red));
     QVERIFY(cmyk.has_value());
     QCOMPARE(cmyk->size(), QSize(16, 16));
-    QVERIFY2(near(cmyk->pixelColor(8, 8), Qt::red),
-             qPrintable(cmyk->pixelColor(8, 8).name()));
+    QVERIFY2(near(cmyk->pixelColor(8, 8), Qt::red), qPrintable(cmyk->pixelColor(8, 8).name()));
 }
 
 void TestImageLoading::refusesHugePicture()
@@ -297,9 +298,12 @@ void TestImageLoading::loadsBitmap_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("bitmap") << "BMP" << "bmp";
-    QTest::newRow("PNG") << "PNG" << "png";
-    QTest::newRow("bitmap named as something else") << "BMP" << "pic";
+    QTest::newRow("bitmap") << "BMP"
+                            << "bmp";
+    QTest::newRow("PNG") << "PNG"
+                         << "png";
+    QTest::newRow("bitmap named as something else") << "BMP"
+                                                    << "pic";
 }
 
 void TestImageLoading::loadsBitmap()
@@ -307,9 +311,8 @@ void TestImageLoading::loadsBitmap()
     QFETCH(QString, format);
     QFETCH(QString, suffix);
 
-    const QString path = write(encoded(filled(QSize(33, 21), QColor(10, 200, 30)),
-                                       format.toLatin1().constData()),
-                               suffix);
+    const QString path = write(
+        encoded(filled(QSize(33, 21), QColor(10, 200, 30)), format.toLatin1().constData()), suffix);
     const auto bitmap = LoadBitmapFile(path);
     QVERIFY(bitmap.has_value());
     QCOMPARE(bitmap->size(), QSize(33, 21));
@@ -329,26 +332,27 @@ void TestImageLoading::unreadableBitmapThrows()
         LoadBitmapFile(path);
         QFAIL("no error raised");
     } catch (const Error &error) {
-        QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)),
-                 qPrintable(error.message()));
+        QVERIFY2(
+            error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
     }
 }
 
 void TestImageLoading::documentsFolder()
 {
     QCOMPARE(MyDocumentsFolder([] { return QStringLiteral("/home/maestra/Documenti"); }),
-             QStringLiteral("/home/maestra/Documenti"));
+        QStringLiteral("/home/maestra/Documenti"));
 }
 
 void TestImageLoading::documentsFolderMissing()
 {
     for (const DocumentsFolderLookup &lookup :
-         {DocumentsFolderLookup([] { return QString(); }), DocumentsFolderLookup()}) {
+        { DocumentsFolderLookup([] { return QString(); }), DocumentsFolderLookup() }) {
         try {
             MyDocumentsFolder(lookup);
             QFAIL("no error raised");
         } catch (const Error &error) {
-            QCOMPARE(error.message(), QStringLiteral("Could not find MyDocuments folder location."));
+            QCOMPARE(
+                error.message(), QStringLiteral("Could not find MyDocuments folder location."));
         }
     }
 }

@@ -44,7 +44,8 @@ QByteArray windows1252(const char *text)
 
 } // namespace
 
-class TestIniFile : public QObject {
+class TestIniFile : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -78,7 +78,8 @@ QStringList keysOf(const QStringList &lines)
 
 } // namespace
 
-class TestLookRecord : public QObject {
+class TestLookRecord : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -313,8 +314,8 @@ void TestLookRecord::openFileLoadsAsFileName_data()
             { "Unnamed", false }, { "Outside", true } };
         for (const auto &record : records) {
             QTest::addRow("%s, %s", name, record.prefix)
-                << int(kind) << Records << u"Looks"_s << QString::fromLatin1(record.prefix)
-                << point << record.found;
+                << int(kind) << Records << u"Looks"_s << QString::fromLatin1(record.prefix) << point
+                << record.found;
         }
         QTest::addRow("%s, missing file", name)
             << int(kind) << missing << u"Looks"_s << u"Full"_s << point << false;

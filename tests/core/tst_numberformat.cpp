@@ -196,7 +196,8 @@ void TestNumberFormat::parseRefuses_data()
     QTest::newRow("sign after blank digits") << "1-" << comma;
     QTest::newRow("two signs") << "--1" << comma;
     QTest::newRow("other digits") << QString(QChar(0x0663)) << comma;
-    QTest::newRow("beyond a double") << QStringLiteral("1") + QString(400, QLatin1Char('0')) << comma;
+    QTest::newRow("beyond a double")
+        << QStringLiteral("1") + QString(400, QLatin1Char('0')) << comma;
 }
 
 void TestNumberFormat::parseRefuses()

@@ -64,7 +64,8 @@ ExerciseProgress finished(int exerciseState)
 
 } // namespace
 
-class TestProgressFile : public QObject {
+class TestProgressFile : public QObject
+{
     Q_OBJECT
 
 private slots:

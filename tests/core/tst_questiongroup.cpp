@@ -34,10 +34,13 @@ void TestQuestionGroup::mischia_data()
     QTest::addColumn<bool>("editMode");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<int>("correctIndex");
-    QTest::newRow("p = 0 keeps the order") << 0 << false << QStringList{u"A"_s, u"B"_s, u"C"_s} << 0;
-    QTest::newRow("p = 1") << 1 << false << QStringList{u"B"_s, u"A"_s, u"C"_s} << 1;
-    QTest::newRow("p = 2 exchanges first and last") << 2 << false << QStringList{u"C"_s, u"B"_s, u"A"_s} << 2;
-    QTest::newRow("teacher keeps the order") << 2 << true << QStringList{u"A"_s, u"B"_s, u"C"_s} << 0;
+    QTest::newRow("p = 0 keeps the order")
+        << 0 << false << QStringList { u"A"_s, u"B"_s, u"C"_s } << 0;
+    QTest::newRow("p = 1") << 1 << false << QStringList { u"B"_s, u"A"_s, u"C"_s } << 1;
+    QTest::newRow("p = 2 exchanges first and last")
+        << 2 << false << QStringList { u"C"_s, u"B"_s, u"A"_s } << 2;
+    QTest::newRow("teacher keeps the order")
+        << 2 << true << QStringList { u"A"_s, u"B"_s, u"C"_s } << 0;
 }
 
 void TestQuestionGroup::mischia()
@@ -46,7 +49,7 @@ void TestQuestionGroup::mischia()
     QFETCH(bool, editMode);
     QFETCH(QStringList, shown);
     QFETCH(int, correctIndex);
-    QStringList options{u"A"_s, u"B"_s, u"C"_s};
+    QStringList options { u"A"_s, u"B"_s, u"C"_s };
     int correct = -1;
     QList<int> bounds;
     MISCHIA(options, correct, editMode, [&](int bound) {
@@ -55,7 +58,7 @@ void TestQuestionGroup::mischia()
     });
     QCOMPARE(options, shown);
     QCOMPARE(correct, correctIndex);
-    QCOMPARE(bounds, editMode ? QList<int>() : QList<int>{3});
+    QCOMPARE(bounds, editMode ? QList<int>() : QList<int> { 3 });
 }
 
 void TestQuestionGroup::mischiaSeeded_data()
@@ -63,7 +66,7 @@ void TestQuestionGroup::mischiaSeeded_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("p");
     // Seeds whose first draw below 3 gives the wanted position.
-    for (const int wanted : {0, 2}) {
+    for (const int wanted : { 0, 2 }) {
         for (quint32 seed = 1;; ++seed) {
             if (QRandomGenerator(seed).bounded(3) == wanted) {
                 QTest::addRow("p = %d", wanted) << seed << wanted;
@@ -78,9 +81,10 @@ void TestQuestionGroup::mischiaSeeded()
     QFETCH(quint32, seed);
     QFETCH(int, p);
     QRandomGenerator generator(seed);
-    QStringList options{u"A"_s, u"B"_s, u"C"_s};
+    QStringList options { u"A"_s, u"B"_s, u"C"_s };
     int correct = -1;
-    MISCHIA(options, correct, false, [&generator](int bound) { return int(generator.bounded(bound)); });
+    MISCHIA(
+        options, correct, false, [&generator](int bound) { return int(generator.bounded(bound)); });
     QCOMPARE(correct, p);
     QCOMPARE(options.at(p), u"A"_s);
     QCOMPARE(options.at(0), p == 0 ? u"A"_s : u"C"_s);
@@ -99,11 +103,11 @@ void TestQuestionGroup::storedLines_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("two") << "a|b" << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("trailing bar") << "a|b|" << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("empty line kept") << "a||b" << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("two") << "a|b" << QStringList { u"a"_s, u"b"_s };
+    QTest::newRow("trailing bar") << "a|b|" << QStringList { u"a"_s, u"b"_s };
+    QTest::newRow("empty line kept") << "a||b" << QStringList { u"a"_s, u""_s, u"b"_s };
     QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("one") << "?????????" << QStringList{u"?????????"_s};
+    QTest::newRow("one") << "?????????" << QStringList { u"?????????"_s };
 }
 
 void TestQuestionGroup::storedLines()
@@ -127,18 +131,18 @@ void TestQuestionGroup::loadCombo()
 {
     TestInstallation installation;
     installation.writeFile(u"SOL_INI/Tipo0.INI"_s,
-                           "[3]\r\n"
-                           "E2=Giusta|Sbagliata|Altra\r\n"
-                           "E2.Font.Name=Arial\r\n"
-                           "E2.Font.Size=40\r\n"
-                           "E2.Font.Style=3\r\n"
-                           "E2.Font.Color=255\r\n");
+        "[3]\r\n"
+        "E2=Giusta|Sbagliata|Altra\r\n"
+        "E2.Font.Name=Arial\r\n"
+        "E2.Font.Size=40\r\n"
+        "E2.Font.Style=3\r\n"
+        "E2.Font.Color=255\r\n");
     const IniFile file(installation.path(u"SOL_INI/Tipo0.INI"_s));
     LookFont current;
     current.size = 12;
     current.charSet = 0;
     const QuestionGroup group = Load_COMBO(file, u"3"_s, 2, current, 1680);
-    QCOMPARE(group.options, (QStringList{u"Giusta"_s, u"Sbagliata"_s, u"Altra"_s}));
+    QCOMPARE(group.options, (QStringList { u"Giusta"_s, u"Sbagliata"_s, u"Altra"_s }));
     QCOMPARE(group.font.name, u"Arial"_s);
     QCOMPARE(group.font.size, 20);
     QCOMPARE(group.font.style, 3);
@@ -154,7 +158,7 @@ void TestQuestionGroup::loadComboDefaults()
     LookFont current;
     current.size = 14;
     const QuestionGroup group = Load_COMBO(file, u"0"_s, 0, current, 1680);
-    QCOMPARE(group.options, QStringList{u"?????????"_s});
+    QCOMPARE(group.options, QStringList { u"?????????"_s });
     // A size never stored is not scaled again.
     QCOMPARE(group.font, current);
 }
@@ -163,12 +167,12 @@ void TestQuestionGroup::exerciseTexts()
 {
     TestInstallation installation;
     installation.writeFile(u"SOL_INI/Tipo0.INI"_s,
-                           "[1]\r\nMSG_HLP=h0|h1\r\nMSG_ERR=e0\r\nR0=12+7\r\nR2=3 km = 3000 m\r\n");
+        "[1]\r\nMSG_HLP=h0|h1\r\nMSG_ERR=e0\r\nR0=12+7\r\nR2=3 km = 3000 m\r\n");
     const IniFile file(installation.path(u"SOL_INI/Tipo0.INI"_s));
     const ExerciseTexts texts = readExerciseTexts(file, u"1"_s, 3);
     QCOMPARE(texts.helpTexts, u"h0|h1"_s);
     QCOMPARE(texts.errorTexts, u"e0"_s);
-    QCOMPARE(texts.expectedFormulas, (QStringList{u"12+7"_s, u""_s, u"3 km = 3000 m"_s}));
+    QCOMPARE(texts.expectedFormulas, (QStringList { u"12+7"_s, u""_s, u"3 km = 3000 m"_s }));
 }
 
 QTEST_APPLESS_MAIN(TestQuestionGroup)

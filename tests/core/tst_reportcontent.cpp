@@ -53,7 +53,8 @@ ReportInput sheetOne(int currentStep, QVector<int> errors, int state = 0)
 }
 
 // Records what the program changes in a template holding the given objects.
-class FakeObjects final : public ReportObjects {
+class FakeObjects final : public ReportObjects
+{
 public:
     explicit FakeObjects(const QStringList &names)
         : m_names(names)
@@ -77,7 +78,8 @@ private:
 
 } // namespace
 
-class TestReportContent : public QObject {
+class TestReportContent : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -41,8 +41,7 @@ DataFolders sample()
 }
 
 // One sheet as the global settings file lists it.
-struct Sheet
-{
+struct Sheet {
     int number = 0;
     QString file;
     int exerciseCount = 0;
@@ -70,8 +69,8 @@ QList<Sheet> listedSheets()
         if (sheet.file.isEmpty())
             break;
         sheet.exerciseCount = global.readInteger(commonArea, QStringLiteral("MAX%1").arg(n), 0);
-        sheet.scheme = global.readString(commonArea, QStringLiteral("SHEET_%1").arg(n),
-                                         QStringLiteral("||||"));
+        sheet.scheme = global.readString(
+            commonArea, QStringLiteral("SHEET_%1").arg(n), QStringLiteral("||||"));
         for (int k = 0; k < sheet.formulaKinds().size(); ++k)
             sheet.patterns << global.readString(
                 commonArea, QStringLiteral("SHEET_%1_EXP_%2").arg(n).arg(k), QString());
@@ -84,8 +83,8 @@ QList<Sheet> listedSheets()
 QStringList iniFiles()
 {
     QStringList files;
-    QDirIterator it(sampleFolder() + QStringLiteral("SOL_INI"), {QStringLiteral("*.INI")},
-                    QDir::Files);
+    QDirIterator it(
+        sampleFolder() + QStringLiteral("SOL_INI"), { QStringLiteral("*.INI") }, QDir::Files);
     while (it.hasNext())
         files << QStringLiteral("SOL_INI\\") + QFileInfo(it.next()).fileName();
     files.sort();
@@ -101,14 +100,14 @@ QString exactPath(const QString &stored)
 // and its quantity ('m' length, 'g' mass, 'l' capacity); false for anything else.
 bool metricUnit(const QString &unit, int &power, QChar &quantity)
 {
-    static const QList<QPair<QString, int>> prefixes = {
-        {QStringLiteral("k"), 3}, {QStringLiteral("h"), 2}, {QStringLiteral("da"), 1},
-        {QString(), 0},           {QStringLiteral("d"), -1}, {QStringLiteral("c"), -2},
-        {QStringLiteral("m"), -3}};
+    static const QList<QPair<QString, int>> prefixes = { { QStringLiteral("k"), 3 },
+        { QStringLiteral("h"), 2 }, { QStringLiteral("da"), 1 }, { QString(), 0 },
+        { QStringLiteral("d"), -1 }, { QStringLiteral("c"), -2 }, { QStringLiteral("m"), -3 } };
     if (unit.isEmpty())
         return false;
     quantity = unit.back();
-    if (quantity != QLatin1Char('m') && quantity != QLatin1Char('g') && quantity != QLatin1Char('l'))
+    if (quantity != QLatin1Char('m') && quantity != QLatin1Char('g')
+        && quantity != QLatin1Char('l'))
         return false;
     const QString prefix = unit.chopped(1);
     for (const auto &[text, value] : prefixes) {
@@ -121,7 +120,7 @@ bool metricUnit(const QString &unit, int &power, QChar &quantity)
 }
 
 // The smallest screen the sample is laid out for, and two common larger ones.
-const QList<QSize> screens = {QSize(1366, 768), QSize(1680, 1050), QSize(1920, 1080)};
+const QList<QSize> screens = { QSize(1366, 768), QSize(1680, 1050), QSize(1920, 1080) };
 
 // Rough room a caption needs: Comic Sans averages about 0.6 em a character and
 // a line about 1.25 em; long lines wrap. Points are taken at 96 pixels an inch.
@@ -138,8 +137,9 @@ bool textFits(const QString &text, int points, QSize box)
 QSize topAnimationSize(const IniFile &file)
 {
     QSize size;
-    for (const char *key : {"GIF1", "GIF2", "GIF3", "GIF4"}) {
-        const QString stored = file.readString(QStringLiteral("COMMONAREA"), QLatin1String(key), QString());
+    for (const char *key : { "GIF1", "GIF2", "GIF3", "GIF4" }) {
+        const QString stored
+            = file.readString(QStringLiteral("COMMONAREA"), QLatin1String(key), QString());
         size = size.expandedTo(QImageReader(sample().resolve(stored)).size());
     }
     return size;
@@ -189,7 +189,7 @@ void TestSampleData::sheetList()
     const IniFile global(sample().globalSettingsFile());
     for (int n = int(sheets.size()); n < 100; ++n)
         QVERIFY2(!global.keyExists(commonArea, QStringLiteral("INI_FILE%1").arg(n)),
-                 qPrintable(QStringLiteral("INI_FILE%1 lies after the end of the list").arg(n)));
+            qPrintable(QStringLiteral("INI_FILE%1 lies after the end of the list").arg(n)));
 }
 
 // A data table without rows ends the whole run; a missing kind of row is a
@@ -227,7 +227,7 @@ void TestSampleData::sheets()
 
     // Schemes as the scheme editor writes them: sections first, none empty.
     QVERIFY2(QRegularExpression(QStringLiteral("^(\\|[CFE]+)+$")).match(s.scheme).hasMatch(),
-             qPrintable(s.scheme));
+        qPrintable(s.scheme));
     QCOMPARE(s.patterns.size(), s.formulaKinds().size());
     const QRegularExpression formulaPattern(QStringLiteral("^([A-Z]o)*[A-Z]=X$"));
     for (int k = 0; k < s.patterns.size(); ++k) {
@@ -273,7 +273,7 @@ void TestSampleData::exercises()
     for (int k = 0; k < s.sectionCount(); ++k) {
         const QString band = QStringLiteral("SEZIONE%1").arg(k);
         QVERIFY2(!file.readString(section, band + QStringLiteral(".Caption"), QString()).isEmpty(),
-                 qPrintable(band));
+            qPrintable(band));
         QVERIFY(file.readInteger(section, band + QStringLiteral(".Height"), 0) > 0);
     }
 
@@ -282,8 +282,8 @@ void TestSampleData::exercises()
         if (kinds.at(step) != QLatin1Char('C'))
             continue;
         const QString key = QStringLiteral("E%1").arg(step);
-        const QStringList options =
-            file.readString(section, key, QString()).split(QLatin1Char('|'));
+        const QStringList options
+            = file.readString(section, key, QString()).split(QLatin1Char('|'));
         QVERIFY2(options.size() >= 2, qPrintable(key));
         for (const QString &option : options)
             QVERIFY2(!option.trimmed().isEmpty(), qPrintable(key));
@@ -300,7 +300,8 @@ void TestSampleData::exercises()
             continue;
         const QString key = QStringLiteral("R%1").arg(k);
         const QString formula = file.readString(section, key, QString());
-        QVERIFY2(plainFormula.match(formula).hasMatch(), qPrintable(key + QLatin1Char('=') + formula));
+        QVERIFY2(
+            plainFormula.match(formula).hasMatch(), qPrintable(key + QLatin1Char('=') + formula));
         const int patternOperators = int(s.patterns.at(k).count(QLatin1Char('o')));
         QVector<double> numbers(patternOperators + 2);
         QVector<QChar> signs(patternOperators + 2);
@@ -310,16 +311,18 @@ void TestSampleData::exercises()
         QStringList operations;
         const double value = CalcolaRPN(postfix, operations, QLatin1Char('.'));
         QVERIFY2(value >= 0 && value == std::floor(value),
-                 qPrintable(formula + QStringLiteral(" = ") + QString::number(value)));
+            qPrintable(formula + QStringLiteral(" = ") + QString::number(value)));
     }
 
     // One help and one error hint for every step, none of them left as "?".
-    for (const char *key : {"MSG_HLP", "MSG_ERR"}) {
-        const QStringList hints =
-            file.readString(section, QLatin1String(key), QString()).split(QLatin1Char('|'));
+    for (const char *key : { "MSG_HLP", "MSG_ERR" }) {
+        const QStringList hints
+            = file.readString(section, QLatin1String(key), QString()).split(QLatin1Char('|'));
         QVERIFY2(hints.size() == kinds.size(),
-                 qPrintable(QStringLiteral("%1 has %2 hints for %3 steps")
-                                .arg(QLatin1String(key)).arg(hints.size()).arg(kinds.size())));
+            qPrintable(QStringLiteral("%1 has %2 hints for %3 steps")
+                           .arg(QLatin1String(key))
+                           .arg(hints.size())
+                           .arg(kinds.size())));
         for (const QString &hint : hints)
             QVERIFY2(!hint.trimmed().isEmpty() && hint != QLatin1String("?"), key);
     }
@@ -334,9 +337,9 @@ void TestSampleData::pupilSolves_data()
     QTest::addColumn<QChar>("separator");
     for (const Sheet &sheet : listedSheets())
         for (int e = 0; e < sheet.exerciseCount; ++e)
-            for (const QChar separator : {QLatin1Char('.'), QLatin1Char(',')})
+            for (const QChar separator : { QLatin1Char('.'), QLatin1Char(',') })
                 QTest::addRow("sheet %d exercise %d, decimal '%c'", sheet.number + 1, e + 1,
-                              separator.toLatin1())
+                    separator.toLatin1())
                     << sheet.number << e << separator;
     if (listedSheets().isEmpty())
         QTest::newRow("no exercise") << -1 << -1 << QChar();
@@ -356,10 +359,11 @@ void TestSampleData::pupilSolves()
     const IniFile file(sample().resolve(s.file));
     QStringList typed;
     for (int k = 0; k < s.patterns.size(); ++k)
-        typed << file.readString(QString::number(exercise), QStringLiteral("R%1").arg(k), QString());
+        typed << file.readString(
+            QString::number(exercise), QStringLiteral("R%1").arg(k), QString());
 
     enum class Answer { AsShown, Swapped, WrongResult };
-    for (const Answer answer : {Answer::AsShown, Answer::Swapped, Answer::WrongResult}) {
+    for (const Answer answer : { Answer::AsShown, Answer::Swapped, Answer::WrongResult }) {
         FormulaSheet formulas;
         formulas.build(s.formulaKinds(), s.patterns, false);
         QStringList expected;
@@ -396,7 +400,7 @@ void TestSampleData::pupilSolves()
                 qSwap(row.field(1)->text, row.field(3)->text);
             }
             QVERIFY2(ValidazioneRisultato(kind, row, expected.at(k), separator) == right,
-                     qPrintable(QStringLiteral("R%1=%2").arg(k).arg(typed.at(k))));
+                qPrintable(QStringLiteral("R%1=%2").arg(k).arg(typed.at(k))));
         }
     }
 }
@@ -428,8 +432,8 @@ void TestSampleData::equivalences()
         QFAIL("no sheet has an equivalence step");
     const Sheet s = listedSheets().at(sheet);
     const IniFile file(sample().resolve(s.file));
-    const QString stored =
-        file.readString(QString::number(exercise), QStringLiteral("R%1").arg(formula), QString());
+    const QString stored
+        = file.readString(QString::number(exercise), QStringLiteral("R%1").arg(formula), QString());
 
     // Whole numbers only (a pupil's decimal mark depends on the system), and
     // units the unit fields accept: at most three of the letters a c d g h k l m t.
@@ -461,7 +465,7 @@ void TestSampleData::problemBand_data()
         for (int e = 0; e < sheet.exerciseCount; ++e)
             for (const QSize &screen : screens)
                 QTest::addRow("sheet %d exercise %d on %dx%d", sheet.number + 1, e + 1,
-                              screen.width(), screen.height())
+                    screen.width(), screen.height())
                     << sheet.number << e << screen;
     if (listedSheets().isEmpty())
         QTest::newRow("no exercise") << -1 << -1 << QSize();
@@ -498,9 +502,10 @@ void TestSampleData::problemBand()
         design.topFromStored(file.readInteger(section, QStringLiteral("LMDImage.Top"), 0)),
         file.readInteger(section, QStringLiteral("LMDImage.Width"), 100),
         file.readInteger(section, QStringLiteral("LMDImage.Height"), 100));
-    const QRect animation(
-        QPoint(design.leftFromStored(file.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Left"), 20)),
-               design.topFromStored(file.readInteger(QStringLiteral("GIFtop"), QStringLiteral("Top"), 20))),
+    const QRect animation(QPoint(design.leftFromStored(file.readInteger(
+                                     QStringLiteral("GIFtop"), QStringLiteral("Left"), 20)),
+                              design.topFromStored(file.readInteger(
+                                  QStringLiteral("GIFtop"), QStringLiteral("Top"), 20))),
         topAnimationSize(file));
     QVERIFY(!animation.isEmpty());
 
@@ -518,11 +523,11 @@ void TestSampleData::readableTexts_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<bool>("sheetWide");
-    const auto add = [](const QString &file, const QString &section, const QString &prefix,
-                        bool sheetWide) {
-        QTest::addRow("%s [%s] %s", qPrintable(file), qPrintable(section), qPrintable(prefix))
-            << file << section << prefix << sheetWide;
-    };
+    const auto add
+        = [](const QString &file, const QString &section, const QString &prefix, bool sheetWide) {
+              QTest::addRow("%s [%s] %s", qPrintable(file), qPrintable(section), qPrintable(prefix))
+                  << file << section << prefix << sheetWide;
+          };
     for (const Sheet &sheet : listedSheets()) {
         add(sheet.file, commonArea, QStringLiteral("LMD_LABEL"), true);
         for (int e = 0; e < sheet.exerciseCount; ++e)
@@ -531,7 +536,7 @@ void TestSampleData::readableTexts_data()
     }
     add(QStringLiteral("SOL_INI\\GLOBAL.INI"), QStringLiteral("LMDFill15"),
         QStringLiteral("LMDFill15"), false);
-    for (const char *element : {"LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5"})
+    for (const char *element : { "LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5" })
         add(QStringLiteral("SOL_INI\\SKIN.INI"), QLatin1String(element), QLatin1String(element),
             false);
 }
@@ -552,8 +557,8 @@ void TestSampleData::readableTexts()
     QVERIFY(!strip.text.isEmpty());
     QVERIFY2(strip.font.size >= 10, qPrintable(QString::number(strip.font.size)));
     if (!sheetWide)
-        QVERIFY2(textFits(strip.text, strip.font.size, strip.geometry.size()),
-                 qPrintable(strip.text));
+        QVERIFY2(
+            textFits(strip.text, strip.font.size, strip.geometry.size()), qPrintable(strip.text));
 }
 
 void TestSampleData::exerciseFileLooks_data()
@@ -569,10 +574,11 @@ void TestSampleData::exerciseFileLooks()
     QFETCH(QString, file);
     QVERIFY(sample().exists(file));
     const IniFile ini(sample().resolve(file));
-    for (const char *record : {"LMD_LABEL", "LMDmessg", "LMDFill0"})
-        QVERIFY2(!ini.readString(commonArea, QLatin1String(record) + QStringLiteral(".Name"),
-                                 QString()).isEmpty(),
-                 record);
+    for (const char *record : { "LMD_LABEL", "LMDmessg", "LMDFill0" })
+        QVERIFY2(
+            !ini.readString(commonArea, QLatin1String(record) + QStringLiteral(".Name"), QString())
+                 .isEmpty(),
+            record);
     QVERIFY(!ini.readString(commonArea, QStringLiteral("LMD_LABEL.Caption"), QString()).isEmpty());
     for (int n = 1; n <= 6; ++n) {
         const QString gif = ini.readString(commonArea, QStringLiteral("GIF%1").arg(n), QString());
@@ -587,8 +593,8 @@ void TestSampleData::exerciseFileLooks()
 void TestSampleData::storedMediaPaths_data()
 {
     QTest::addColumn<QString>("stored");
-    const QRegularExpression mediaKey(QStringLiteral(
-        "^(W[1-7]|GIF[1-6]|FileName|.*\\.imgName|.*\\.FillObject\\.Image)$"),
+    const QRegularExpression mediaKey(
+        QStringLiteral("^(W[1-7]|GIF[1-6]|FileName|.*\\.imgName|.*\\.FillObject\\.Image)$"),
         QRegularExpression::CaseInsensitiveOption);
     for (const QString &file : iniFiles()) {
         const IniFile ini(sample().resolve(file));
@@ -611,8 +617,9 @@ void TestSampleData::storedMediaPaths_data()
 void TestSampleData::storedMediaPaths()
 {
     QFETCH(QString, stored);
-    static const QRegularExpression shape(QStringLiteral(
-        "^(SOL_IMG\\\\[^\\\\/]+\\.(bmp|jpg|gif)|SOL_WAV\\\\[^\\\\/]+\\.wav|SOL_INI\\\\[^\\\\/]+\\.INI)$"));
+    static const QRegularExpression shape(
+        QStringLiteral("^(SOL_IMG\\\\[^\\\\/]+\\.(bmp|jpg|gif)|SOL_WAV\\\\[^\\\\/"
+                       "]+\\.wav|SOL_INI\\\\[^\\\\/]+\\.INI)$"));
     QVERIFY2(shape.match(stored).hasMatch(), qPrintable(stored));
     QVERIFY2(sample().exists(stored), qPrintable(stored));
     // Written with the file's own case, so that no reader needs to guess.
@@ -624,20 +631,21 @@ void TestSampleData::fixedFiles_data()
     QTest::addColumn<QString>("stored");
     // Names the program uses as they stand, and the pictures of the start panel.
     for (const char *name :
-         {"SOL_IMG\\Smiley Verde.bmp", "SOL_IMG\\Smiley Giallo.bmp", "SOL_IMG\\Smiley Rosso.bmp",
-          "SOL_IMG\\coccarda.bmp", "SOL_IMG\\coccardaHElp.bmp", "SOL_IMG\\VERDE.bmp",
-          "SOL_IMG\\GIALLO.bmp", "SOL_IMG\\ROSSO.bmp", "SOL_IMG\\Help.bmp", "SOL_IMG\\Dieci.bmp",
-          "SOL_IMG\\Sfondo Avvio.bmp", "SOL_IMG\\Alunno.bmp", "SOL_IMG\\Maestra.bmp",
-          "SOL_IMG\\Guida.bmp", "SOL_IMG\\Lavori in corso.bmp", "SOL_IMG\\Informazioni.bmp",
-          "SOL_IMG\\Logo.bmp", "SOL_WAV\\ding.wav", "SOL_INI\\GLOBAL.INI", "SOL_INI\\SKIN.INI",
-          "SOL_INI\\TipoX.INI", "SOL_INI\\Help.pdf"})
+        { "SOL_IMG\\Smiley Verde.bmp", "SOL_IMG\\Smiley Giallo.bmp", "SOL_IMG\\Smiley Rosso.bmp",
+            "SOL_IMG\\coccarda.bmp", "SOL_IMG\\coccardaHElp.bmp", "SOL_IMG\\VERDE.bmp",
+            "SOL_IMG\\GIALLO.bmp", "SOL_IMG\\ROSSO.bmp", "SOL_IMG\\Help.bmp", "SOL_IMG\\Dieci.bmp",
+            "SOL_IMG\\Sfondo Avvio.bmp", "SOL_IMG\\Alunno.bmp", "SOL_IMG\\Maestra.bmp",
+            "SOL_IMG\\Guida.bmp", "SOL_IMG\\Lavori in corso.bmp", "SOL_IMG\\Informazioni.bmp",
+            "SOL_IMG\\Logo.bmp", "SOL_WAV\\ding.wav", "SOL_INI\\GLOBAL.INI", "SOL_INI\\SKIN.INI",
+            "SOL_INI\\TipoX.INI", "SOL_INI\\Help.pdf" })
         QTest::newRow(name) << QString::fromUtf8(name);
     // Every exercise picture.
     for (const Sheet &sheet : listedSheets()) {
         const IniFile file(sample().resolve(sheet.file));
         for (int e = 0; e < sheet.exerciseCount; ++e)
             QTest::addRow("sheet %d exercise %d picture", sheet.number + 1, e + 1)
-                << file.readString(QString::number(e), QStringLiteral("LMDImage.imgName"), QString());
+                << file.readString(
+                       QString::number(e), QStringLiteral("LMDImage.imgName"), QString());
     }
 }
 
@@ -678,13 +686,11 @@ void TestSampleData::sounds_data()
     // Feedback waits for its sound; the cockade bell rings every 0.8 s.
     for (int n = 1; n <= 7; ++n)
         QTest::addRow("W%d", n) << global.readString(commonArea, QStringLiteral("W%1").arg(n),
-                                                      QString())
-                                << 5.0;
+            QString()) << 5.0;
     QTest::newRow("bell") << QStringLiteral("SOL_WAV\\ding.wav") << 0.8;
     const IniFile skin(sample().resolve(QStringLiteral("SOL_INI\\SKIN.INI")));
     QTest::newRow("music") << skin.readString(QStringLiteral("MUSICA"), QStringLiteral("W6"),
-                                              QString())
-                           << 20.0;
+        QString()) << 20.0;
 }
 
 void TestSampleData::sounds()
@@ -715,9 +721,10 @@ void TestSampleData::animatedPictures_data()
         const IniFile ini(sample().resolve(file));
         for (const QString &section : ini.sectionNames()) {
             for (const QString &line : ini.sectionLines(section)) {
-                const QString value =
-                    ini.readString(section, line.section(QLatin1Char('='), 0, 0).trimmed(), QString());
-                if (value.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive) && !seen.contains(value))
+                const QString value = ini.readString(
+                    section, line.section(QLatin1Char('='), 0, 0).trimmed(), QString());
+                if (value.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)
+                    && !seen.contains(value))
                     seen << value;
             }
         }
@@ -742,30 +749,32 @@ void TestSampleData::animatedPictures()
 void TestSampleData::skin()
 {
     const IniFile global(sample().globalSettingsFile());
-    const QString skinFile = global.readString(QStringLiteral("SKIN"), QStringLiteral("FileName"),
-                                               QStringLiteral("SOL_INI\\SKIN.INI"));
+    const QString skinFile = global.readString(
+        QStringLiteral("SKIN"), QStringLiteral("FileName"), QStringLiteral("SOL_INI\\SKIN.INI"));
     QVERIFY(sample().exists(skinFile));
     const IniFile skin(sample().resolve(skinFile));
 
     for (const char *element :
-         {"LMDsfondoUnit1", "LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5"})
+        { "LMDsfondoUnit1", "LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5" })
         QVERIFY2(!skin.readString(QLatin1String(element),
-                                  QLatin1String(element) + QStringLiteral(".Name"), QString())
+                          QLatin1String(element) + QStringLiteral(".Name"), QString())
                       .isEmpty(),
-                 element);
-    QVERIFY(!global.readString(QStringLiteral("LMDFill15"), QStringLiteral("LMDFill15.Name"),
-                               QString()).isEmpty());
+            element);
+    QVERIFY(
+        !global.readString(QStringLiteral("LMDFill15"), QStringLiteral("LMDFill15.Name"), QString())
+             .isEmpty());
 
     // The music plays only when the switch reads exactly "ON" and the whistle is not "NO".
     QCOMPARE(skin.readString(QStringLiteral("MUSICA"), QStringLiteral("W6_ON_OFF"), QString()),
-             QStringLiteral("ON"));
+        QStringLiteral("ON"));
     QVERIFY(skin.readString(commonArea, QStringLiteral("FISCHIO"), QStringLiteral("SI"))
-            != QLatin1String("NO"));
+        != QLatin1String("NO"));
 
     int pictures = 0;
     for (int i = 0; i < 100; ++i) {
         const QString section = QStringLiteral("ani%1").arg(100 + i);
-        const QString file = skin.readString(section, QStringLiteral("FileName"), QStringLiteral("#"));
+        const QString file
+            = skin.readString(section, QStringLiteral("FileName"), QStringLiteral("#"));
         if (file == QLatin1String("#"))
             continue;
         ++pictures;
@@ -783,9 +792,9 @@ void TestSampleData::skin()
             QVERIFY2((dx > 0) == (x2 > x1), qPrintable(section));
         else
             QVERIFY2((dx > 0) == (y2 >= y1), qPrintable(section));
-        for (const int x : {x1, x2})
+        for (const int x : { x1, x2 })
             QVERIFY2(x >= 0 && x < 3360, qPrintable(section));
-        for (const int y : {y1, y2})
+        for (const int y : { y1, y2 })
             QVERIFY2(y >= 0 && y < 2100, qPrintable(section));
     }
     QVERIFY(pictures >= 2);

@@ -31,8 +31,9 @@ void TestSampleSolutions::everyExerciseSolves_data()
     for (int sheet = 0; global.keyExists(u"COMMONAREA"_s, u"SHEET_%1"_s.arg(sheet)); ++sheet) {
         const int count = global.readInteger(u"COMMONAREA"_s, u"MAX%1"_s.arg(sheet), 0);
         for (int exercise = 0; exercise < count; ++exercise) {
-            for (const QChar separator : {QChar(u','), QChar(u'.')}) {
-                QTest::addRow("sheet %d exercise %d separator %c", sheet, exercise, char(separator.unicode()))
+            for (const QChar separator : { QChar(u','), QChar(u'.') }) {
+                QTest::addRow(
+                    "sheet %d exercise %d separator %c", sheet, exercise, char(separator.unicode()))
                     << sheet << exercise << separator;
             }
         }
@@ -46,7 +47,8 @@ void TestSampleSolutions::everyExerciseSolves()
     QFETCH(QChar, separator);
     const DataFolders folders(QStringLiteral(SOLVARO_SAMPLE_DIR));
     const IniFile global(folders.globalSettingsFile(), separator);
-    const QString fileName = global.readString(u"COMMONAREA"_s, u"INI_FILE%1"_s.arg(sheet), QString());
+    const QString fileName
+        = global.readString(u"COMMONAREA"_s, u"INI_FILE%1"_s.arg(sheet), QString());
     const IniFile exerciseFile(folders.resolve(fileName), separator);
     const QString section = QString::number(exercise);
 
@@ -55,9 +57,8 @@ void TestSampleSolutions::everyExerciseSolves()
     player.setDecimalSeparator(separator);
     player.setWorkAreaWidth(700);
     player.setRandom([](int bound) { return bound - 1; });
-    player.setQuestionGroupLoader([&](int step) {
-        return Load_COMBO(exerciseFile, section, step, LookFont(), 1680);
-    });
+    player.setQuestionGroupLoader(
+        [&](int step) { return Load_COMBO(exerciseFile, section, step, LookFont(), 1680); });
     player.prepareSheet(SET_SCHEMA(global, exerciseFile, sheet, exercise));
     const Scheme &scheme = player.xSCHEMA();
     QVERIFY(scheme.stepCount > 0);
@@ -70,7 +71,8 @@ void TestSampleSolutions::everyExerciseSolves()
         if (isFormulaKind(kind)) {
             FormulaRow &row = player.formulas().row(QualeFormula(step, scheme.stepKinds));
             for (FormulaField &field : row.fields) {
-                QVERIFY2(!field.expectedText.isEmpty(), qPrintable(u"position %1"_s.arg(field.position)));
+                QVERIFY2(!field.expectedText.isEmpty(),
+                    qPrintable(u"position %1"_s.arg(field.position)));
                 field.text = field.expectedText;
             }
             // The pupil picks operators from the menu, which writes X and :.

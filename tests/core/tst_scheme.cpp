@@ -39,7 +39,8 @@ SheetScheme sheet(const QString &scheme, const QStringList &patterns = {}, int c
 
 } // namespace
 
-class TestScheme : public QObject {
+class TestScheme : public QObject
+{
     Q_OBJECT
 
 private slots:

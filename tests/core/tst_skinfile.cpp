@@ -155,8 +155,10 @@ void TestSkinFile::whistle_data()
     QTest::addColumn<bool>("silences");
 
     QTest::newRow("NO") << QByteArray("[COMMONAREA]\r\nFISCHIO=NO\r\n") << true;
-    QTest::newRow("key case does not matter") << QByteArray("[commonarea]\r\nfischio=NO\r\n") << true;
-    QTest::newRow("no in lower case does not") << QByteArray("[COMMONAREA]\r\nFISCHIO=no\r\n") << false;
+    QTest::newRow("key case does not matter")
+        << QByteArray("[commonarea]\r\nfischio=NO\r\n") << true;
+    QTest::newRow("no in lower case does not")
+        << QByteArray("[COMMONAREA]\r\nFISCHIO=no\r\n") << false;
     QTest::newRow("SI") << QByteArray("[COMMONAREA]\r\nFISCHIO=SI\r\n") << false;
     QTest::newRow("empty") << QByteArray("[COMMONAREA]\r\nFISCHIO=\r\n") << false;
 }
@@ -195,15 +197,18 @@ void TestSkinFile::refusedSkinNames_data()
     QTest::addColumn<bool>("refusedToSave");
 
     QTest::newRow("exercise file") << QStringLiteral("SOL_INI\\Tipo3.ini") << true << true;
-    QTest::newRow("exercise file in lower case") << QStringLiteral("SOL_INI\\tipo3.ini") << true << true;
+    QTest::newRow("exercise file in lower case")
+        << QStringLiteral("SOL_INI\\tipo3.ini") << true << true;
     QTest::newRow("TIPO inside a name") << QStringLiteral("SOL_INI\\MyTIPO.ini") << true << true;
-    QTest::newRow("Generale is a skin name") << QStringLiteral("SOL_INI\\Generale.ini") << false << false;
+    QTest::newRow("Generale is a skin name")
+        << QStringLiteral("SOL_INI\\Generale.ini") << false << false;
     QTest::newRow("GENERALE is not") << QStringLiteral("SOL_INI\\GENERALE.ini") << true << true;
     QTest::newRow("a skin") << QStringLiteral("SOL_INI\\Autunno.ini") << false << false;
     QTest::newRow("the default skin loads") << QStringLiteral("SOL_INI\\SKIN.INI") << false << true;
-    QTest::newRow("and is kept in any case") << QStringLiteral("SOL_INI\\skin.ini") << false << true;
-    QTest::newRow("a name that only ends like it") << QStringLiteral("SOL_INI\\MYSKIN.INI") << false
-                                                  << false;
+    QTest::newRow("and is kept in any case")
+        << QStringLiteral("SOL_INI\\skin.ini") << false << true;
+    QTest::newRow("a name that only ends like it")
+        << QStringLiteral("SOL_INI\\MYSKIN.INI") << false << false;
 }
 
 void TestSkinFile::refusedSkinNames()
@@ -221,13 +226,14 @@ void TestSkinFile::sameSkinName_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("same");
 
-    QTest::newRow("equal") << QStringLiteral("SOL_INI\\A.ini") << QStringLiteral("SOL_INI\\A.ini") << true;
-    QTest::newRow("case apart") << QStringLiteral("SOL_INI\\a.INI") << QStringLiteral("SOL_INI\\A.ini")
-                                << true;
-    QTest::newRow("separator apart") << QStringLiteral("SOL_INI/A.ini") << QStringLiteral("SOL_INI\\A.ini")
-                                     << true;
-    QTest::newRow("different") << QStringLiteral("SOL_INI\\A.ini") << QStringLiteral("SOL_INI\\B.ini")
-                               << false;
+    QTest::newRow("equal") << QStringLiteral("SOL_INI\\A.ini") << QStringLiteral("SOL_INI\\A.ini")
+                           << true;
+    QTest::newRow("case apart") << QStringLiteral("SOL_INI\\a.INI")
+                                << QStringLiteral("SOL_INI\\A.ini") << true;
+    QTest::newRow("separator apart")
+        << QStringLiteral("SOL_INI/A.ini") << QStringLiteral("SOL_INI\\A.ini") << true;
+    QTest::newRow("different") << QStringLiteral("SOL_INI\\A.ini")
+                               << QStringLiteral("SOL_INI\\B.ini") << false;
 }
 
 void TestSkinFile::sameSkinName()
@@ -241,7 +247,7 @@ void TestSkinFile::sameSkinName()
 void TestSkinFile::chosenFilesLandInTheIniFolder()
 {
     QCOMPARE(skinNameOf(QStringLiteral("/home/teacher/Skins/Inverno.ini")),
-             QStringLiteral("SOL_INI\\Inverno.ini"));
+        QStringLiteral("SOL_INI\\Inverno.ini"));
     QCOMPARE(skinNameOf(QStringLiteral("Primavera.ini")), QStringLiteral("SOL_INI\\Primavera.ini"));
 }
 

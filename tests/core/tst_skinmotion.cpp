@@ -24,7 +24,7 @@ private slots:
 
 void TestSkinMotion::horizontalPathRestartsOncePastTheEnd()
 {
-    const GifPath path{100, 50, 400, 50, 5};
+    const GifPath path { 100, 50, 400, 50, 5 };
     QPoint position = path.start();
     int ticks = 0;
     for (;;) {
@@ -45,7 +45,7 @@ void TestSkinMotion::horizontalPathRestartsOncePastTheEnd()
 
 void TestSkinMotion::slantedPathFollowsTheLine()
 {
-    const GifPath path{100, 300, 400, 100, 10};
+    const GifPath path { 100, 300, 400, 100, 10 };
     QPoint position = path.start();
     GifStep step = stepAlongPath(path, position);
     QCOMPARE(step.position.x(), 110);
@@ -61,7 +61,7 @@ void TestSkinMotion::slantedPathFollowsTheLine()
 
 void TestSkinMotion::verticalPathUpwards()
 {
-    GifPath path{200, 500, 200, 100, 0};
+    GifPath path { 200, 500, 200, 100, 0 };
     path.DX = solvaro::directedStep(path, 7);
     QCOMPARE(path.DX, -7);
 
@@ -86,15 +86,17 @@ void TestSkinMotion::endTest_data()
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<bool>("restarted");
 
-    QTest::newRow("rightwards, at the end") << GifPath{0, 0, 100, 0, 1} << QPoint(99, 0) << false;
-    QTest::newRow("rightwards, past it") << GifPath{0, 0, 100, 0, 1} << QPoint(100, 0) << true;
-    QTest::newRow("leftwards, at the end") << GifPath{100, 0, 0, 0, -1} << QPoint(1, 0) << false;
-    QTest::newRow("leftwards, past it") << GifPath{100, 0, 0, 0, -1} << QPoint(0, 0) << true;
-    QTest::newRow("downwards, past it") << GifPath{5, 0, 5, 100, 2} << QPoint(5, 99) << true;
-    QTest::newRow("a standing step never ends") << GifPath{5, 0, 5, 100, 0} << QPoint(5, 500) << false;
+    QTest::newRow("rightwards, at the end")
+        << GifPath { 0, 0, 100, 0, 1 } << QPoint(99, 0) << false;
+    QTest::newRow("rightwards, past it") << GifPath { 0, 0, 100, 0, 1 } << QPoint(100, 0) << true;
+    QTest::newRow("leftwards, at the end") << GifPath { 100, 0, 0, 0, -1 } << QPoint(1, 0) << false;
+    QTest::newRow("leftwards, past it") << GifPath { 100, 0, 0, 0, -1 } << QPoint(0, 0) << true;
+    QTest::newRow("downwards, past it") << GifPath { 5, 0, 5, 100, 2 } << QPoint(5, 99) << true;
+    QTest::newRow("a standing step never ends")
+        << GifPath { 5, 0, 5, 100, 0 } << QPoint(5, 500) << false;
     // A step against the path's direction walks away and never comes back.
-    QTest::newRow("wrong way on a horizontal path") << GifPath{0, 0, 100, 0, -3} << QPoint(0, 0)
-                                                   << false;
+    QTest::newRow("wrong way on a horizontal path")
+        << GifPath { 0, 0, 100, 0, -3 } << QPoint(0, 0) << false;
 }
 
 void TestSkinMotion::endTest()
@@ -115,12 +117,12 @@ void TestSkinMotion::stepDirection_data()
     QTest::addColumn<int>("speed");
     QTest::addColumn<int>("step");
 
-    QTest::newRow("rightwards") << GifPath{0, 0, 10, 0, 0} << 4 << 4;
-    QTest::newRow("leftwards") << GifPath{10, 0, 0, 0, 0} << 4 << -4;
-    QTest::newRow("leftwards and down") << GifPath{10, 0, 0, 50, 0} << 4 << -4;
-    QTest::newRow("down") << GifPath{3, 0, 3, 10, 0} << 4 << 4;
-    QTest::newRow("up") << GifPath{3, 10, 3, 0, 0} << 4 << -4;
-    QTest::newRow("start and end the same") << GifPath{3, 3, 3, 3, 0} << 4 << 4;
+    QTest::newRow("rightwards") << GifPath { 0, 0, 10, 0, 0 } << 4 << 4;
+    QTest::newRow("leftwards") << GifPath { 10, 0, 0, 0, 0 } << 4 << -4;
+    QTest::newRow("leftwards and down") << GifPath { 10, 0, 0, 50, 0 } << 4 << -4;
+    QTest::newRow("down") << GifPath { 3, 0, 3, 10, 0 } << 4 << 4;
+    QTest::newRow("up") << GifPath { 3, 10, 3, 0, 0 } << 4 << -4;
+    QTest::newRow("start and end the same") << GifPath { 3, 3, 3, 3, 0 } << 4 << 4;
 }
 
 void TestSkinMotion::stepDirection()
@@ -134,7 +136,7 @@ void TestSkinMotion::stepDirection()
 void TestSkinMotion::extremeValuesDoNotOverflow()
 {
     const int big = std::numeric_limits<int>::max();
-    const GifPath path{0, 0, big, big, big};
+    const GifPath path { 0, 0, big, big, big };
     const GifStep step = stepAlongPath(path, QPoint(big - 1, 0));
     QCOMPARE(step.position.x(), big);
     QVERIFY(!step.restarted);

@@ -44,7 +44,7 @@ private slots:
 
 void TestStepCycle::nothingSelected()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 65});
+    PlayerFixture f(u"CC"_s, {}, { 5, 65 });
     f.load(0);
     f.view.clear();
     f.steps().B1Click(-1);
@@ -56,11 +56,11 @@ void TestStepCycle::nothingSelected()
 
 void TestStepCycle::wrongAnswersThenRight()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 65});
-    f.groups[0] = QStringList{u"A"_s, u"B"_s, u"C"_s};
-    f.draws = {2};
-    f.load(0, {QString(), u"Leggi bene"_s, {}});
-    QCOMPARE(f.view.shownOptions, (QStringList{u"C"_s, u"B"_s, u"A"_s}));
+    PlayerFixture f(u"CC"_s, {}, { 5, 65 });
+    f.groups[0] = QStringList { u"A"_s, u"B"_s, u"C"_s };
+    f.draws = { 2 };
+    f.load(0, { QString(), u"Leggi bene"_s, {} });
+    QCOMPARE(f.view.shownOptions, (QStringList { u"C"_s, u"B"_s, u"A"_s }));
     QCOMPARE(f.steps().correctIndex(), 2);
 
     for (int i = 1; i <= 3; ++i) {
@@ -96,9 +96,9 @@ void TestStepCycle::hintsPerStep()
 {
     QFETCH(int, step);
     QFETCH(QString, hint);
-    PlayerFixture f(u"CCC"_s, {}, {5, 65, 125});
-    f.groups[step] = QStringList{u"A"_s, u"B"_s};
-    f.load(0, {u"h0|h1|h2"_s, u"Conta le mele|Rileggi il testo"_s, {}});
+    PlayerFixture f(u"CCC"_s, {}, { 5, 65, 125 });
+    f.groups[step] = QStringList { u"A"_s, u"B"_s };
+    f.load(0, { u"h0|h1|h2"_s, u"Conta le mele|Rileggi il testo"_s, {} });
     f.steps().setCurrentStep(step);
     f.steps().NEXT_ROW();
     f.steps().B1Click(1);
@@ -108,20 +108,20 @@ void TestStepCycle::hintsPerStep()
 
 void TestStepCycle::helpCountsNoError()
 {
-    PlayerFixture f(u"CF"_s, {aob}, {5, 65});
-    f.load(0, {u"Guarda la figura|Somma"_s, QString(), {u"12+7"_s}});
+    PlayerFixture f(u"CF"_s, { aob }, { 5, 65 });
+    f.load(0, { u"Guarda la figura|Somma"_s, QString(), { u"12+7"_s } });
     f.view.clear();
     f.steps().H1Click();
-    QCOMPARE(f.view.log, QStringList{u"hint Guarda la figura"_s});
+    QCOMPARE(f.view.log, QStringList { u"hint Guarda la figura"_s });
     QCOMPARE(f.steps().totalErrors(), 0);
     QVERIFY(!f.player.isBusy());
 }
 
 void TestStepCycle::onlyStepIsAQuestionGroup()
 {
-    PlayerFixture f(u"C"_s, {}, {5});
-    f.groups[0] = QStringList{u"Giusta"_s, u"Sbagliata"_s};
-    f.draws = {1};
+    PlayerFixture f(u"C"_s, {}, { 5 });
+    f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
+    f.draws = { 1 };
     f.load(0);
     f.view.clear();
     f.steps().B1Click(1);
@@ -131,17 +131,18 @@ void TestStepCycle::onlyStepIsAQuestionGroup()
     QCOMPARE(f.flags().soundTicks, 70);
     QVERIFY(f.flags().cockadeSliding);
     QVERIFY(!f.flags().correctPending);
-    QCOMPARE(f.view.log, (QStringList{u"solved"_s, u"smiley 0 %1 5"_s.arg(verde), u"label 0 Giusta"_s,
-                                      u"sound 5"_s, u"top GIF4"_s, u"cockade SOL_IMG\\coccarda.bmp"_s,
-                                      u"bottom GIF6"_s, u"scroll 65"_s, u"panel hidden"_s}));
+    QCOMPARE(f.view.log,
+        (QStringList { u"solved"_s, u"smiley 0 %1 5"_s.arg(verde), u"label 0 Giusta"_s,
+            u"sound 5"_s, u"top GIF4"_s, u"cockade SOL_IMG\\coccarda.bmp"_s, u"bottom GIF6"_s,
+            u"scroll 65"_s, u"panel hidden"_s }));
     QCOMPARE(f.steps().answerLabel(0), std::optional<QString>(u"Giusta"_s));
 }
 
 void TestStepCycle::onlyFormulaSteps()
 {
-    PlayerFixture f(u"F"_s, {aob}, {5});
-    f.load(0, {QString(), QString(), {u"12+7"_s}});
-    f.type(0, {u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s});
+    PlayerFixture f(u"F"_s, { aob }, { 5 });
+    f.load(0, { QString(), QString(), { u"12+7"_s } });
+    f.type(0, { u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s });
     f.view.clear();
     f.steps().B1Click(-1);
     // A formula row gets no answer label, and its smiley rises with its panel.
@@ -154,13 +155,14 @@ void TestStepCycle::onlyFormulaSteps()
 
 void TestStepCycle::wrongFormula()
 {
-    PlayerFixture f(u"F"_s, {aob}, {5});
-    f.load(0, {QString(), u"Controlla il risultato"_s, {u"12+7"_s}});
-    f.type(0, {u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s});
+    PlayerFixture f(u"F"_s, { aob }, { 5 });
+    f.load(0, { QString(), u"Controlla il risultato"_s, { u"12+7"_s } });
+    f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s });
     f.view.clear();
     f.steps().B1Click(-1);
-    QCOMPARE(f.view.log, (QStringList{u"rows"_s, u"errors ERRORS 1"_s, u"hint Controlla il risultato"_s,
-                                      u"sound 2"_s}));
+    QCOMPARE(f.view.log,
+        (QStringList {
+            u"rows"_s, u"errors ERRORS 1"_s, u"hint Controlla il risultato"_s, u"sound 2"_s }));
     QCOMPARE(f.steps().stepErrors().at(0), 1);
     QVERIFY(f.flags().wrongPending);
     QCOMPARE(f.steps().currentStep(), 0);
@@ -170,32 +172,32 @@ void TestStepCycle::wrongFormula()
 void TestStepCycle::evaluatorErrorsCountNothing_data()
 {
     QTest::addColumn<QStringList>("pupil");
-    QTest::newRow("division by zero") << QStringList{u"6"_s, u":"_s, u"0"_s, u"="_s, u"3"_s};
-    QTest::newRow("lone separator") << QStringList{u","_s, u":"_s, u"2"_s, u"="_s, u"3"_s};
+    QTest::newRow("division by zero") << QStringList { u"6"_s, u":"_s, u"0"_s, u"="_s, u"3"_s };
+    QTest::newRow("lone separator") << QStringList { u","_s, u":"_s, u"2"_s, u"="_s, u"3"_s };
 }
 
 void TestStepCycle::evaluatorErrorsCountNothing()
 {
     QFETCH(QStringList, pupil);
-    PlayerFixture f(u"F"_s, {aob}, {5});
-    f.load(0, {QString(), QString(), {u"6:2"_s}});
+    PlayerFixture f(u"F"_s, { aob }, { 5 });
+    f.load(0, { QString(), QString(), { u"6:2"_s } });
     f.type(0, pupil);
     f.view.clear();
     QVERIFY_THROWS_EXCEPTION(ExpressionError, f.steps().B1Click(-1));
     QCOMPARE(f.steps().totalErrors(), 0);
     QCOMPARE(f.steps().stepErrors().at(0), 0);
     QVERIFY(!f.player.isBusy());
-    QCOMPARE(f.view.log, QStringList{u"rows"_s});
+    QCOMPARE(f.view.log, QStringList { u"rows"_s });
 }
 
 void TestStepCycle::staleSelectionDoesNotJudgeAFormula()
 {
-    PlayerFixture f(u"FC"_s, {aob}, {5, 61});
-    f.groups[1] = QStringList{u"A"_s, u"B"_s};
-    f.draws = {1};
-    const ExerciseTexts texts{QString(), QString(), {u"12+7"_s}};
+    PlayerFixture f(u"FC"_s, { aob }, { 5, 61 });
+    f.groups[1] = QStringList { u"A"_s, u"B"_s };
+    f.draws = { 1 };
+    const ExerciseTexts texts { QString(), QString(), { u"12+7"_s } };
     f.load(0, texts);
-    f.type(0, {u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s});
+    f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
     f.steps().B1Click(-1);
     f.tickUntilIdle();
     QCOMPARE(f.steps().currentStep(), 1);
@@ -206,7 +208,7 @@ void TestStepCycle::staleSelectionDoesNotJudgeAFormula()
     // The next exercise starts with the formula while the radio group still
     // holds the wrong option chosen before.
     f.load(1, texts);
-    f.type(0, {u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s});
+    f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
     f.steps().B1Click(0);
     QCOMPARE(f.steps().totalErrors(), 0);
     QVERIFY(f.flags().correctPending);
@@ -215,8 +217,8 @@ void TestStepCycle::staleSelectionDoesNotJudgeAFormula()
 
 void TestStepCycle::secondPressWhileAdvancingIgnored()
 {
-    PlayerFixture f(u"CC"_s, {}, {5, 65});
-    f.groups[0] = QStringList{u"A"_s, u"B"_s};
+    PlayerFixture f(u"CC"_s, {}, { 5, 65 });
+    f.groups[0] = QStringList { u"A"_s, u"B"_s };
     f.load(0);
     f.steps().B1Click(0);
     f.player.tick();
@@ -231,16 +233,16 @@ void TestStepCycle::secondPressWhileAdvancingIgnored()
 
 void TestStepCycle::labelsPassForTheTeacher()
 {
-    PlayerFixture f(u"CFC"_s, {aob}, {5, 65, 121}, true);
+    PlayerFixture f(u"CFC"_s, { aob }, { 5, 65, 121 }, true);
     QList<int> loaded;
     f.player.setQuestionGroupLoader([&loaded](int step) {
         loaded << step;
-        return QuestionGroup{{u"Prima"_s, u"Seconda"_s}, {}};
+        return QuestionGroup { { u"Prima"_s, u"Seconda"_s }, {} };
     });
     f.load(0);
-    QCOMPARE(loaded, (QList<int>{0, 2}));
+    QCOMPARE(loaded, (QList<int> { 0, 2 }));
     QCOMPARE(f.view.starting(u"label"_s),
-             (QStringList{u"label 0 QUESTION GROUP N.0"_s, u"label 2 QUESTION GROUP N.1"_s}));
+        (QStringList { u"label 0 QUESTION GROUP N.0"_s, u"label 2 QUESTION GROUP N.1"_s }));
     QCOMPARE(f.view.starting(u"smiley"_s).size(), 3);
     QCOMPARE(f.steps().currentStep(), 3);
     QCOMPARE(f.steps().correctIndex(), 0);
@@ -250,8 +252,8 @@ void TestStepCycle::labelsPassForTheTeacher()
 
 void TestStepCycle::solutionRefusedWhileBusy()
 {
-    PlayerFixture f(u"CF"_s, {aob}, {5, 65});
-    f.load(0, {QString(), QString(), {u"12+7"_s}});
+    PlayerFixture f(u"CF"_s, { aob }, { 5, 65 });
+    f.load(0, { QString(), QString(), { u"12+7"_s } });
     f.flags().soundTicks = 3;
     f.view.clear();
     QVERIFY(!f.steps().requestSolution());
@@ -261,10 +263,10 @@ void TestStepCycle::solutionRefusedWhileBusy()
 
 void TestStepCycle::solutionShown()
 {
-    PlayerFixture f(u"CF"_s, {aob}, {5, 65});
-    f.groups[0] = QStringList{u"Giusta"_s, u"Sbagliata"_s};
-    f.draws = {1};
-    f.load(0, {QString(), QString(), {u"12+7"_s}});
+    PlayerFixture f(u"CF"_s, { aob }, { 5, 65 });
+    f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
+    f.draws = { 1 };
+    f.load(0, { QString(), QString(), { u"12+7"_s } });
     f.steps().B1Click(0);
     f.tickUntilIdle();
     f.view.clear();
@@ -276,8 +278,8 @@ void TestStepCycle::solutionShown()
     QCOMPARE(f.view.log.first(), u"scroll 1000"_s);
     QVERIFY(f.view.contains(u"label 0 Giusta"_s));
     QCOMPARE(f.view.starting(u"smiley"_s),
-             (QStringList{u"smiley 0 %1 5"_s.arg(giallo), u"smiley 1 %1 55"_s.arg(giallo)}));
-    QCOMPARE(f.view.starting(u"cockade"_s), QStringList{u"cockade SOL_IMG\\coccardaHElp.bmp"_s});
+        (QStringList { u"smiley 0 %1 5"_s.arg(giallo), u"smiley 1 %1 55"_s.arg(giallo) }));
+    QCOMPARE(f.view.starting(u"cockade"_s), QStringList { u"cockade SOL_IMG\\coccardaHElp.bmp"_s });
     QVERIFY(f.view.contains(u"bottom GIF5"_s));
     QVERIFY(f.view.contains(u"sound 4"_s));
     QVERIFY(f.view.contains(u"top GIF4"_s));
@@ -291,13 +293,13 @@ void TestStepCycle::solutionShown()
 
 void TestStepCycle::solvedExerciseShownSolvedAgain()
 {
-    PlayerFixture f(u"CF"_s, {aob}, {5, 65});
-    f.groups[0] = QStringList{u"Giusta"_s, u"Sbagliata"_s};
-    const ExerciseTexts texts{QString(), QString(), {u"12+7"_s}};
+    PlayerFixture f(u"CF"_s, { aob }, { 5, 65 });
+    f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
+    const ExerciseTexts texts { QString(), QString(), { u"12+7"_s } };
     f.load(0, texts);
     f.steps().B1Click(0);
     f.tickUntilIdle();
-    f.type(0, {u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s});
+    f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
     f.steps().B1Click(-1);
     f.tickUntilIdle();
     QCOMPARE(f.steps().exerciseState(0), int(SolvedByPupil));
@@ -344,15 +346,17 @@ void TestStepCycle::smileyFiles()
 void TestStepCycle::roadThroughAnExercise()
 {
     // A question group, a formula and an equivalence, as |CF|E lays them out.
-    PlayerFixture f(u"CFE"_s, {aob, u"Yo?Xo"_s}, {5, 65, 154});
-    f.groups[0] = QStringList{u"Marco ha 19 mele"_s, u"Marco ha 5 mele"_s, u"Marco ha 12 mele"_s};
-    f.draws = {1};
+    PlayerFixture f(u"CFE"_s, { aob, u"Yo?Xo"_s }, { 5, 65, 154 });
+    f.groups[0]
+        = QStringList { u"Marco ha 19 mele"_s, u"Marco ha 5 mele"_s, u"Marco ha 12 mele"_s };
+    f.draws = { 1 };
     f.player.setWorkAreaWidth(700);
-    f.load(0, {u"Leggi il testo|Somma le mele|Un km sono mille metri"_s,
-               u"Non e' questa|Controlla il risultato|Guarda le unita'"_s,
-               {u"12+7"_s, u"3 km = 3000 m"_s}});
+    f.load(0,
+        { u"Leggi il testo|Somma le mele|Un km sono mille metri"_s,
+            u"Non e' questa|Controlla il risultato|Guarda le unita'"_s,
+            { u"12+7"_s, u"3 km = 3000 m"_s } });
     QCOMPARE(f.view.shownOptions,
-             (QStringList{u"Marco ha 5 mele"_s, u"Marco ha 19 mele"_s, u"Marco ha 12 mele"_s}));
+        (QStringList { u"Marco ha 5 mele"_s, u"Marco ha 19 mele"_s, u"Marco ha 12 mele"_s }));
 
     // Step 0: a wrong option, help, the right option.
     f.steps().B1Click(2);
@@ -372,14 +376,14 @@ void TestStepCycle::roadThroughAnExercise()
     QCOMPARE(f.steps().currentFormulaIndex(), 0);
     QVERIFY(f.player.formulas().OperandoClick(2, f.steps().kindOf(1), false));
     QVERIFY(f.player.formulas().N1Click(0, f.steps().currentFormulaIndex()));
-    f.type(0, {u"7"_s});
+    f.type(0, { u"7"_s });
     f.player.formulas().row(0).field(3)->text = u"12"_s;
     f.player.formulas().row(0).field(5)->text = u"20"_s;
     f.steps().B1Click(1);
     QCOMPARE(f.steps().errorsText(), u"ERRORS 2"_s);
     QVERIFY(f.view.contains(u"hint Controlla il risultato"_s));
     f.tickUntilIdle();
-    f.type(0, {u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s});
+    f.type(0, { u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s });
     f.steps().B1Click(1);
     QVERIFY(f.flags().correctPending);
     f.tickUntilIdle();
@@ -390,12 +394,12 @@ void TestStepCycle::roadThroughAnExercise()
     QVERIFY(!f.player.formulas().OperandoClick(3, f.steps().kindOf(2), false));
 
     // Step 2: the unit typed in capitals is still right; the exercise ends.
-    f.type(1, {u"3"_s, u"KM"_s, u"="_s, u"3000"_s, u"m"_s});
+    f.type(1, { u"3"_s, u"KM"_s, u"="_s, u"3000"_s, u"m"_s });
     f.view.clear();
     f.steps().B1Click(1);
     QCOMPARE(f.steps().exerciseState(0), int(SolvedByPupil));
     QCOMPARE(f.view.solvedCounter, 1);
-    QCOMPARE(f.steps().stepErrors(), (QVector<int>{1, 1, 0, 0}));
+    QCOMPARE(f.steps().stepErrors(), (QVector<int> { 1, 1, 0, 0 }));
     QCOMPARE(f.steps().totalErrors(), 2);
     QVERIFY(f.view.contains(u"cockade SOL_IMG\\coccarda.bmp"_s));
     QVERIFY(f.view.contains(u"sound 5"_s));
@@ -410,7 +414,7 @@ void TestStepCycle::roadThroughAnExercise()
     f.player.tick();
     QVERIFY(f.view.contains(u"bottom removed"_s));
     QVERIFY(f.view.contains(u"sound stopped"_s));
-    QCOMPARE(f.view.starting(u"smiley"_s), (QStringList{u"smiley 2 %1 144"_s.arg(verde)}));
+    QCOMPARE(f.view.starting(u"smiley"_s), (QStringList { u"smiley 2 %1 144"_s.arg(verde) }));
     for (const FormulaRow &row : f.player.formulas().rows()) {
         for (const FormulaField &field : row.fields)
             QVERIFY(!field.enabled);

@@ -5,7 +5,8 @@
 
 using namespace solvaro;
 
-class TestSystemInformation : public QObject {
+class TestSystemInformation : public QObject
+{
     Q_OBJECT
 
 private slots:

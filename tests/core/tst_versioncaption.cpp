@@ -4,7 +4,8 @@
 
 using namespace solvaro;
 
-class TestVersionCaption : public QObject {
+class TestVersionCaption : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -33,8 +33,8 @@ QByteArray chunk(const char *id, const QByteArray &body)
 
 // A format block of 16 bytes, or 18 with the extra-size word that compressed
 // formats and some editors write.
-QByteArray format(quint16 channels, quint32 rate, quint16 bits, bool extended = false,
-                  quint16 channelsField = 0)
+QByteArray format(
+    quint16 channels, quint32 rate, quint16 bits, bool extended = false, quint16 channelsField = 0)
 {
     const quint16 align = quint16(channels * bits / 8);
     QByteArray body = le16(1) + le16(channelsField ? channelsField : channels) + le32(rate)
@@ -117,8 +117,8 @@ void TestWavFile::reads_data()
 
     QTest::newRow("8-bit mono, 88200 bytes at 44100 bytes a second")
         << riff(format(1, 44100, 8) + data(88200)) << 1 << 44100 << 8 << 0 << 44 << 2.0;
-    QTest::newRow("16-bit stereo") << riff(format(2, 44100, 16) + data(88200)) << 2 << 44100 << 16
-                                   << 0 << 44 << 0.5;
+    QTest::newRow("16-bit stereo")
+        << riff(format(2, 44100, 16) + data(88200)) << 2 << 44100 << 16 << 0 << 44 << 0.5;
     QTest::newRow("8-bit stereo") << riff(format(2, 11025, 8) + data(11025)) << 2 << 11025 << 8 << 0
                                   << 44 << 0.5;
     QTest::newRow("fact chunk decides, whatever the data size")
@@ -142,12 +142,13 @@ void TestWavFile::reads_data()
     QTest::newRow("96000 Hz with a sample count lasts as long as it plays")
         << riff(format(1, 96000, 16, true) + fact(96000) + data(64)) << 1 << 30464 << 16 << 96000
         << 58 << 1.0;
-    QTest::newRow("no sound data") << riff(format(1, 8000, 8) + data(0)) << 1 << 8000 << 8 << 0 << 44
-                                   << 0.0;
-    QTest::newRow("no data chunk") << riff(format(1, 8000, 8) + list()) << 1 << 8000 << 8 << 0 << 56
-                                   << 0.0;
+    QTest::newRow("no sound data")
+        << riff(format(1, 8000, 8) + data(0)) << 1 << 8000 << 8 << 0 << 44 << 0.0;
+    QTest::newRow("no data chunk")
+        << riff(format(1, 8000, 8) + list()) << 1 << 8000 << 8 << 0 << 56 << 0.0;
     QTest::newRow("fact chunk with a zero count uses the data")
-        << riff(format(1, 8000, 8, true) + fact(0) + data(16000)) << 1 << 8000 << 8 << 0 << 58 << 2.0;
+        << riff(format(1, 8000, 8, true) + fact(0) + data(16000)) << 1 << 8000 << 8 << 0 << 58
+        << 2.0;
     QTest::newRow("negative sample count means no duration")
         << riff(format(1, 8000, 8, true) + fact(0x80000000u) + data(16000)) << 1 << 8000 << 8
         << int(0x80000000u) << 58 << 0.0;
@@ -185,7 +186,8 @@ void TestWavFile::refuses_data()
     QTest::newRow("four channels") << riff(format(4, 8000, 8) + data(8000));
     QTest::newRow("three channels") << riff(format(3, 8000, 8) + data(8000));
     QTest::newRow("channel count of 65280") << riff(format(1, 8000, 8, false, 0xFF00) + data(8000));
-    QTest::newRow("channel count with a high byte") << riff(format(1, 8000, 8, false, 0x0101) + data(8000));
+    QTest::newRow("channel count with a high byte")
+        << riff(format(1, 8000, 8, false, 0x0101) + data(8000));
     QTest::newRow("not RIFF") << QByteArray("RIFX") + good.mid(4);
     QTest::newRow("not WAVE") << good.left(8) + QByteArray("AVI ") + good.mid(12);
     QTest::newRow("no format block first") << riff(list() + format(1, 8000, 8) + data(8000));
@@ -238,13 +240,12 @@ void TestWavFile::hostile_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<double>("duration");
 
-    QTest::newRow("data longer than the file is cut to it")
-        << riff(format(1, 8000, 8)) + QByteArray("data") + le32(0xFFFFFFFFu) + QByteArray(4000, '\0')
-        << 0.5;
-    QTest::newRow("format block too long for the file")
-        << QByteArray("RIFF") + le32(100) + QByteArray("WAVE") + QByteArray("fmt ") + le32(0xFFFFFFF0u)
-            + format(1, 8000, 8).mid(8) + data(8000)
-        << 0.0;
+    QTest::newRow("data longer than the file is cut to it") << riff(format(1, 8000, 8))
+            + QByteArray("data") + le32(0xFFFFFFFFu)
+            + QByteArray(4000, '\0') << 0.5;
+    QTest::newRow("format block too long for the file") << QByteArray("RIFF") + le32(100)
+            + QByteArray("WAVE") + QByteArray("fmt ") + le32(0xFFFFFFF0u)
+            + format(1, 8000, 8).mid(8) + data(8000) << 0.0;
     QTest::newRow("RIFF size wraps")
         << QByteArray("RIFF") + le32(0xFFFFFFFFu) + riff(format(1, 8000, 8) + data(8000)).mid(8)
         << 1.0;
@@ -252,8 +253,8 @@ void TestWavFile::hostile_data()
         << riff(format(1, 8000, 8) + chunk("fact", QByteArray("\1\2", 2)) + data(8000)) << 1.0;
     QTest::newRow("fact chunk cut by the end of the file")
         << riff(format(1, 8000, 8)) + QByteArray("fact") + le32(4) + QByteArray("\1\2", 2) << 0.0;
-    QTest::newRow("a hundred empty chunks") << riff(format(1, 8000, 8) + emptyChunks(100) + data(8000))
-                                            << 1.0;
+    QTest::newRow("a hundred empty chunks")
+        << riff(format(1, 8000, 8) + emptyChunks(100) + data(8000)) << 1.0;
     QTest::newRow("more chunks than any sound has")
         << riff(format(1, 8000, 8) + emptyChunks(5000) + data(8000)) << 0.0;
 }

@@ -18,7 +18,8 @@
 
 using namespace solvaro;
 
-class TestClosingScreen : public QObject {
+class TestClosingScreen : public QObject
+{
     Q_OBJECT
 
 private slots:

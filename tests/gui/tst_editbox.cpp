@@ -1,7 +1,7 @@
 #include "app/appcontext.h"
-#include "base/error.h"
 #include "app/formcreation.h"
 #include "app/unit0.h"
+#include "base/error.h"
 #include "dialogs/unit4.h"
 #include "media/soundoutput.h"
 #include "storage/inifile.h"
@@ -32,14 +32,16 @@ namespace {
 const QString Sheet = u"SOL_INI\\Tipo0.INI"_s;
 const QString MainCaption = u"Problemi di Matematica"_s;
 
-class SilentSound final : public SoundOutput {
+class SilentSound final : public SoundOutput
+{
 public:
     void play(const QString &, bool) override { }
     void stop() override { }
 };
 
 // The eight forms on a throw-away installation of a 1680 x 1050 screen.
-class Program {
+class Program
+{
 public:
     Program()
     {
@@ -140,7 +142,8 @@ QStringList keysOf(const QStringList &lines)
 
 } // namespace
 
-class TestEditBox : public QObject {
+class TestEditBox : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -420,7 +423,8 @@ void TestEditBox::labelRestoredAfterEditing()
 
     TextLabel restored;
     restored.setGeometry(1, 2, 3, 4);
-    QVERIFY(Load_LMDFILL(&restored, program.context->looks(), Sheet, u"Titolo"_s, u"Form1.Titolo"_s));
+    QVERIFY(
+        Load_LMDFILL(&restored, program.context->looks(), Sheet, u"Titolo"_s, u"Form1.Titolo"_s));
     QCOMPARE(restored.caption(), u"Nuovo\r\ntitolo"_s);
     QCOMPARE(restored.textAlignment(), TextAlignment::RightJustify);
     QCOMPARE(restored.font().family(), u"Verdana"_s);

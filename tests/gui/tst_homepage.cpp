@@ -80,7 +80,7 @@ void TestHomePage::start(QSize screen, QChar separator)
 void TestHomePage::writeGlobal(const QStringList &commonAreaLines)
 {
     m_installation->writeFile(QStringLiteral("SOL_INI/GLOBAL.INI"),
-                              iniText(QStringList{QStringLiteral("[COMMONAREA]")} + commonAreaLines));
+        iniText(QStringList { QStringLiteral("[COMMONAREA]") } + commonAreaLines));
 }
 
 void TestHomePage::creationLoadsTheSkinAndTheSheets()
@@ -103,8 +103,8 @@ void TestHomePage::creationLoadsTheSkinAndTheSheets()
     QCOMPARE(page->LMDFill5->parentWidget(), static_cast<QWidget *>(page->TabSheet));
     QCOMPARE(page->LMDFill3->parentWidget(), static_cast<QWidget *>(page->LMDsfondoUnit1));
     QVERIFY(!page->LMDsfondoUnit1->picture().isNull());
-    for (FillPanel *fill : {page->LMDsfondoUnit1, page->LMDFill1, page->LMDFill2, page->LMDFill3,
-                            page->LMDFill4, page->LMDFill5}) {
+    for (FillPanel *fill : { page->LMDsfondoUnit1, page->LMDFill1, page->LMDFill2, page->LMDFill3,
+             page->LMDFill4, page->LMDFill5 }) {
         QCOMPARE(elementTag(fill), 10);
     }
 
@@ -133,13 +133,15 @@ void TestHomePage::menusHoldTheirItems()
             texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
         return texts;
     };
-    QCOMPARE(items(home()->PopupMenu1), (QStringList{u"SendBack"_s, u"BringFront"_s, u"Edit"_s}));
+    QCOMPARE(
+        items(home()->PopupMenu1), (QStringList { u"SendBack"_s, u"BringFront"_s, u"Edit"_s }));
     QCOMPARE(items(home()->PopupMenu2),
-             (QStringList{u"Background Image"_s, u"-"_s, u"Background Sound"_s, u"Background Sound On"_s,
-                          u"Background Sound Off"_s, u"-"_s, u"Add Animate GIF"_s, u"Reset gif position"_s,
-                          u"-"_s, u"Save Skin as..."_s, u"Load Skin"_s}));
-    QCOMPARE(items(home()->PPgif), (QStringList{u"Set Speed"_s, u"Move from Start"_s, u"Move to End"_s,
-                                                u"Disable Move"_s, u"-"_s, u"Change Gif"_s, u"Delete Gif"_s}));
+        (QStringList { u"Background Image"_s, u"-"_s, u"Background Sound"_s,
+            u"Background Sound On"_s, u"Background Sound Off"_s, u"-"_s, u"Add Animate GIF"_s,
+            u"Reset gif position"_s, u"-"_s, u"Save Skin as..."_s, u"Load Skin"_s }));
+    QCOMPARE(items(home()->PPgif),
+        (QStringList { u"Set Speed"_s, u"Move from Start"_s, u"Move to End"_s, u"Disable Move"_s,
+            u"-"_s, u"Change Gif"_s, u"Delete Gif"_s }));
 }
 
 void TestHomePage::sheetListEndsAtTheFirstEmptyKey_data()
@@ -147,16 +149,15 @@ void TestHomePage::sheetListEndsAtTheFirstEmptyKey_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<int>("sheets");
 
-    QTest::newRow("a hole after the first") << QStringList{u"INI_FILE0=SOL_INI\\A.INI"_s,
-                                                           u"INI_FILE2=SOL_INI\\C.INI"_s}
-                                            << 1;
-    QTest::newRow("an empty key") << QStringList{u"INI_FILE0=SOL_INI\\A.INI"_s, u"INI_FILE1="_s,
-                                                 u"INI_FILE2=SOL_INI\\C.INI"_s}
+    QTest::newRow("a hole after the first")
+        << QStringList { u"INI_FILE0=SOL_INI\\A.INI"_s, u"INI_FILE2=SOL_INI\\C.INI"_s } << 1;
+    QTest::newRow("an empty key") << QStringList { u"INI_FILE0=SOL_INI\\A.INI"_s, u"INI_FILE1="_s,
+        u"INI_FILE2=SOL_INI\\C.INI"_s }
                                   << 1;
-    QTest::newRow("two in a row") << QStringList{u"ini_file1=SOL_INI\\B.INI"_s,
-                                                 u"INI_FILE0=SOL_INI\\A.INI"_s}
+    QTest::newRow("two in a row") << QStringList { u"ini_file1=SOL_INI\\B.INI"_s,
+        u"INI_FILE0=SOL_INI\\A.INI"_s }
                                   << 2;
-    QTest::newRow("none") << QStringList{u"INI_FILE1=SOL_INI\\B.INI"_s} << 0;
+    QTest::newRow("none") << QStringList { u"INI_FILE1=SOL_INI\\B.INI"_s } << 0;
 }
 
 void TestHomePage::sheetListEndsAtTheFirstEmptyKey()
@@ -191,7 +192,7 @@ void TestHomePage::slotsBeyondTheListKeepTheirContents()
 {
     start();
     home()->TabSheet->selectTab(2);
-    writeGlobal({QStringLiteral("INI_FILE0=SOL_INI\\Nuovo.INI")});
+    writeGlobal({ QStringLiteral("INI_FILE0=SOL_INI\\Nuovo.INI") });
     home()->CaricaMENU();
     QCOMPARE(home()->TabSheet->count(), 1);
     QCOMPARE(home()->currentSheet(), 0);
@@ -221,13 +222,12 @@ void TestHomePage::openingASheetNeedsAName()
     start();
     m_program->showHomePage(editMode);
     home()->LMDEdit1->setText(name);
-    QTest::mouseClick(home()->TabSheet, Qt::LeftButton, {},
-                      home()->TabSheet->tabRect(1).center());
+    QTest::mouseClick(home()->TabSheet, Qt::LeftButton, {}, home()->TabSheet->tabRect(1).center());
     QCOMPARE(home()->currentSheet(), 1);
     QCOMPARE(main()->FD->currentIndex(), opens ? 1 : 0);
     QCOMPARE(main()->LMDSimplePanel3->isVisible(), opens);
     QCOMPARE(m_program->dialogs.messages,
-             opens ? QStringList() : QStringList{QStringLiteral("Insert your name please.")});
+        opens ? QStringList() : QStringList { QStringLiteral("Insert your name please.") });
     QCOMPARE(home()->Timer1->isActive(), !opens && !editMode);
 }
 
@@ -249,13 +249,13 @@ void TestHomePage::titleStripShowsTheNameAndTheSheetsCaption()
     m_program->showHomePage(false);
     home()->LMDEdit1->setText(QStringLiteral(" Anna "));
     home()->TabSheetMouseUp();
-    QCOMPARE(main()->LMD_LABEL->caption(),
-             QStringLiteral(" Anna : SCHEDA 1 - Addizioni e sottrazioni"));
+    QCOMPARE(
+        main()->LMD_LABEL->caption(), QStringLiteral(" Anna : SCHEDA 1 - Addizioni e sottrazioni"));
 }
 
 void TestHomePage::titleStripDoesNotCollectNames()
 {
-    writeGlobal({QStringLiteral("INI_FILE0=SOL_INI\\Manca.INI")});
+    writeGlobal({ QStringLiteral("INI_FILE0=SOL_INI\\Manca.INI") });
     start();
     main()->LMD_LABEL->setCaption(QStringLiteral("Scheda"));
     m_program->showHomePage(false);
@@ -274,11 +274,12 @@ void TestHomePage::toolbarAfterOpeningASheet_data()
     QTest::addColumn<QStringList>("shown");
 
     QTest::newRow("pupil") << false
-                           << QStringList{u"LMDhome"_s, u"LMDcarica"_s, u"LMDsalva"_s, u"LMDstampa"_s,
-                                          u"LMDhelp"_s, u"LMDspeaker"_s, u"LMDsoluzione"_s,
-                                          u"LMDripristina"_s};
+                           << QStringList { u"LMDhome"_s, u"LMDcarica"_s, u"LMDsalva"_s,
+                                  u"LMDstampa"_s, u"LMDhelp"_s, u"LMDspeaker"_s, u"LMDsoluzione"_s,
+                                  u"LMDripristina"_s };
     QTest::newRow("teacher") << true
-                             << QStringList{u"LMDhome"_s, u"LMDconfigure"_s, u"LMDcopy"_s, u"LMDdelete"_s};
+                             << QStringList { u"LMDhome"_s, u"LMDconfigure"_s, u"LMDcopy"_s,
+                                    u"LMDdelete"_s };
 }
 
 void TestHomePage::toolbarAfterOpeningASheet()
@@ -332,9 +333,9 @@ void TestHomePage::activationByMode()
 
     QCOMPARE(page->Timer1->isActive(), !editMode);
     QVERIFY(main()->LMDSimplePanel3->isHidden());
-    for (FillPanel *fill : {page->LMDFill1, page->LMDFill2, page->LMDFill3, page->LMDFill4})
+    for (FillPanel *fill : { page->LMDFill1, page->LMDFill2, page->LMDFill3, page->LMDFill4 })
         QCOMPARE(fill->hasInnerBevel(), editMode);
-    for (QWidget *button : {main()->LMDconfigure, main()->LMDcopy, main()->LMDdelete})
+    for (QWidget *button : { main()->LMDconfigure, main()->LMDcopy, main()->LMDdelete })
         QCOMPARE(button->width(), editMode ? 141 : 0);
     // The music of the sample skin loops in the pupil's mode only.
     QCOMPARE(m_program->sound.played.size(), editMode ? 0 : 1);
@@ -355,14 +356,13 @@ void TestHomePage::activationByMode()
         QCOMPARE(page->LMDschemi->x(), page->LMDEdit1->x() + page->LMDEdit1->width() + 5);
     QCOMPARE(page->TabSheet->x(), beforeTabs->x() + beforeTabs->width() + 5);
     QCOMPARE(page->TabSheet->x() + page->TabSheet->width() + page->Image2->width(),
-             page->LMDSimplePanel2->width());
+        page->LMDSimplePanel2->width());
     QCOMPARE(page->Image2->width(), 67);
     QCOMPARE(page->Image2->x() + page->Image2->width(), page->width());
     QCOMPARE(page->LMDSimplePanel2->height(), 66);
     // The strip keeps its own height under the bar; the background fills the rest.
     QCOMPARE(page->LMDFill2->geometry(), QRect(0, 66, page->width(), 36));
-    QCOMPARE(page->LMDsfondoUnit1->geometry(),
-             QRect(0, 102, page->width(), page->height() - 102));
+    QCOMPARE(page->LMDsfondoUnit1->geometry(), QRect(0, 102, page->width(), page->height() - 102));
 }
 
 void TestHomePage::whistleOffSilencesThePage()
@@ -414,8 +414,8 @@ void TestHomePage::numberKeys_data()
     QTest::newRow("minus") << point << QChar(u'-') << first << none << false << first;
     QTest::newRow("space") << point << QChar(u' ') << first << none << false << first;
     QTest::newRow("enter on the last field") << point << QChar(13) << last << none << true << last;
-    QTest::newRow("enter moves on") << point << QChar(13) << first << none << false
-                                    << QStringLiteral("N2");
+    QTest::newRow("enter moves on")
+        << point << QChar(13) << first << none << false << QStringLiteral("N2");
 }
 
 void TestHomePage::numberKeys()
@@ -430,7 +430,7 @@ void TestHomePage::numberKeys()
     start(QSize(1680, 1050), separator);
     QWidget page;
     page.setObjectName(QStringLiteral("FormP3"));
-    for (const char *name : {"N1", "N2", "N3"}) {
+    for (const char *name : { "N1", "N2", "N3" }) {
         auto *edit = new QLineEdit(&page);
         edit->setObjectName(QLatin1String(name));
     }

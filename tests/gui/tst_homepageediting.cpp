@@ -37,8 +37,8 @@ protected:
     {
         if (watched == m_dialog && event->type() == QEvent::Show) {
             ++shown;
-            QMetaObject::invokeMethod(m_dialog, [dialog = m_dialog] { dialog->LMDButton1Click(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                m_dialog, [dialog = m_dialog] { dialog->LMDButton1Click(); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -84,10 +84,7 @@ private:
     void start(QSize screen = QSize(1680, 1050));
     TForm0 *main() const { return m_program->main(); }
     TForm1 *home() const { return m_program->home(); }
-    IniFile ini(const QString &relative) const
-    {
-        return IniFile(m_installation->path(relative));
-    }
+    IniFile ini(const QString &relative) const { return IniFile(m_installation->path(relative)); }
 
     std::unique_ptr<TestInstallation> m_installation;
     std::unique_ptr<HomeProgram> m_program;
@@ -121,16 +118,15 @@ void TestHomePageEditing::tagSelectsFileAndSection_data()
     const QString skin = u"SOL_INI\\SKIN.INI"_s;
     const QString sheet = u"SOL_INI\\Tipo1.INI"_s;
     QTest::newRow("skin element") << u"strip"_s << u"Striscia"_s << 10 << skin << u"Striscia"_s;
-    QTest::newRow("sheet-wide element") << u"strip"_s << u"Striscia"_s << 80 << sheet
-                                        << u"COMMONAREA"_s;
+    QTest::newRow("sheet-wide element")
+        << u"strip"_s << u"Striscia"_s << 80 << sheet << u"COMMONAREA"_s;
     QTest::newRow("per-exercise element") << u"strip"_s << u"Striscia"_s << 0 << sheet << u"3"_s;
     QTest::newRow("per-exercise panel") << u"panel"_s << u"Pannello"_s << 7 << sheet << u"3"_s;
-    QTest::newRow("LMDFILL0 panel in any case") << u"panel"_s << u"lmdFill0"_s << 10 << sheet
-                                                << u"COMMONAREA"_s;
-    QTest::newRow("LMDFILL0 strip keeps its tag") << u"strip"_s << u"LMDFILL0"_s << 0 << sheet
-                                                  << u"3"_s;
-    QTest::newRow("label") << u"label"_s << u"Etichetta"_s << 80 << skin
-                           << u"FormP3.Etichetta"_s;
+    QTest::newRow("LMDFILL0 panel in any case")
+        << u"panel"_s << u"lmdFill0"_s << 10 << sheet << u"COMMONAREA"_s;
+    QTest::newRow("LMDFILL0 strip keeps its tag")
+        << u"strip"_s << u"LMDFILL0"_s << 0 << sheet << u"3"_s;
+    QTest::newRow("label") << u"label"_s << u"Etichetta"_s << 80 << skin << u"FormP3.Etichetta"_s;
 }
 
 void TestHomePageEditing::tagSelectsFileAndSection()
@@ -210,7 +206,7 @@ void TestHomePageEditing::editingAStripStoresItsLook()
     QTest::mouseClick(home()->LMDFill2, Qt::RightButton);
     QCOMPARE(confirm.shown, 1);
     QCOMPARE(ini(u"SOL_INI/SKIN.INI"_s).readString(u"LMDFill2"_s, u"LMDFill2.Caption"_s, QString()),
-             u"Nuova striscia"_s);
+        u"Nuova striscia"_s);
 }
 
 void TestHomePageEditing::problemTextPanelPushesThePanelBelow()
@@ -327,13 +323,13 @@ void TestHomePageEditing::loadSkin_data()
     QTest::addColumn<QString>("skinFile");
 
     QTest::newRow("a skin") << u"SOL_INI/Autunno.ini"_s << QString() << u"SOL_INI\\Autunno.ini"_s;
-    QTest::newRow("an exercise file") << u"SOL_INI/tipo3.ini"_s << u"Errore: not skin files"_s
-                                      << u"SOL_INI\\SKIN.INI"_s;
+    QTest::newRow("an exercise file")
+        << u"SOL_INI/tipo3.ini"_s << u"Errore: not skin files"_s << u"SOL_INI\\SKIN.INI"_s;
     QTest::newRow("GENERALE") << u"SOL_INI/GENERALE.ini"_s << u"Errore: not skin files"_s
                               << u"SOL_INI\\SKIN.INI"_s;
     // Only the name counts: the ini folder holds no file of it.
-    QTest::newRow("chosen elsewhere") << u"Altrove/Inverno.ini"_s << QString()
-                                      << u"SOL_INI\\Inverno.ini"_s;
+    QTest::newRow("chosen elsewhere")
+        << u"Altrove/Inverno.ini"_s << QString() << u"SOL_INI\\Inverno.ini"_s;
 }
 
 void TestHomePageEditing::loadSkin()
@@ -343,18 +339,19 @@ void TestHomePageEditing::loadSkin()
     QFETCH(QString, skinFile);
 
     m_installation->writeFile(u"SOL_INI/Autunno.ini"_s,
-                              iniText({u"[LMDFill3]"_s, u"LMDFill3.Name=####"_s,
-                                       u"LMDFill3.Caption=Autunno"_s, u"[ani105]"_s,
-                                       u"FileName=SOL_IMG\\Stella.gif"_s}));
-    m_installation->writeFile(u"Altrove/Inverno.ini"_s, iniText({u"[ani100]"_s,
-                                                                 u"FileName=SOL_IMG\\Palla.gif"_s}));
+        iniText({ u"[LMDFill3]"_s, u"LMDFill3.Name=####"_s, u"LMDFill3.Caption=Autunno"_s,
+            u"[ani105]"_s, u"FileName=SOL_IMG\\Stella.gif"_s }));
+    m_installation->writeFile(
+        u"Altrove/Inverno.ini"_s, iniText({ u"[ani100]"_s, u"FileName=SOL_IMG\\Palla.gif"_s }));
     start();
     m_program->dialogs.fileAnswers << m_installation->path(chosen);
     home()->LoadSkinClick();
 
-    QCOMPARE(m_program->dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(
+        m_program->dialogs.messages, message.isEmpty() ? QStringList() : QStringList { message });
     QCOMPARE(home()->SkinFile, skinFile);
-    QCOMPARE(ini(u"SOL_INI/GLOBAL.INI"_s).readString(u"SKIN"_s, u"FileName"_s, QString()), skinFile);
+    QCOMPARE(
+        ini(u"SOL_INI/GLOBAL.INI"_s).readString(u"SKIN"_s, u"FileName"_s, QString()), skinFile);
     QCOMPARE(m_program->dialogs.lastFolder, m_installation->path(u"SOL_INI"_s));
     if (skinFile == u"SOL_INI\\Autunno.ini"_s) {
         QCOMPARE(home()->LMDFill3->caption(), u"Autunno"_s);
@@ -374,8 +371,10 @@ void TestHomePageEditing::saveSkinAs_data()
 
     QTest::newRow("a new skin") << u"Estate.ini"_s << QString();
     QTest::newRow("without extension") << u"Estate"_s << QString();
-    QTest::newRow("the default skin") << u"SKIN.INI"_s << u"Impossible write on configuration files!"_s;
-    QTest::newRow("an exercise file") << u"MyTIPO.ini"_s << u"Impossible write on configuration files!"_s;
+    QTest::newRow("the default skin")
+        << u"SKIN.INI"_s << u"Impossible write on configuration files!"_s;
+    QTest::newRow("an exercise file")
+        << u"MyTIPO.ini"_s << u"Impossible write on configuration files!"_s;
 }
 
 void TestHomePageEditing::saveSkinAs()
@@ -386,17 +385,19 @@ void TestHomePageEditing::saveSkinAs()
     start();
     m_program->dialogs.fileAnswers << m_installation->path(u"SOL_INI/"_s + chosen);
     home()->SaveSkinAsClick();
-    QCOMPARE(m_program->dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(
+        m_program->dialogs.messages, message.isEmpty() ? QStringList() : QStringList { message });
     const QString expected = message.isEmpty() ? u"SOL_INI\\Estate.ini"_s : u"SOL_INI\\SKIN.INI"_s;
     QCOMPARE(home()->SkinFile, expected);
-    QCOMPARE(ini(u"SOL_INI/GLOBAL.INI"_s).readString(u"SKIN"_s, u"FileName"_s, QString()), expected);
+    QCOMPARE(
+        ini(u"SOL_INI/GLOBAL.INI"_s).readString(u"SKIN"_s, u"FileName"_s, QString()), expected);
     if (message.isEmpty()) {
         QCOMPARE(m_installation->readFile(u"SOL_INI/Estate.ini"_s),
-                 m_installation->readFile(u"SOL_INI/SKIN.INI"_s));
+            m_installation->readFile(u"SOL_INI/SKIN.INI"_s));
         // A second save onto the skin now current is refused, whatever the case.
         m_program->dialogs.fileAnswers << m_installation->path(u"SOL_INI/ESTATE.INI"_s);
         home()->SaveSkinAsClick();
-        QCOMPARE(m_program->dialogs.messages, QStringList{u"Source file = Destination file"_s});
+        QCOMPARE(m_program->dialogs.messages, QStringList { u"Source file = Destination file"_s });
         QVERIFY(!m_installation->readFile(u"SOL_INI/Estate.ini"_s).isEmpty());
     }
 }
@@ -419,7 +420,7 @@ void TestHomePageEditing::backgroundSound()
     // A sound of that name already in the sound folder stays as it is.
     home()->BackgroundSoundClick();
     QCOMPARE(ini(u"SOL_INI/SKIN.INI"_s).readString(u"MUSICA"_s, u"W6"_s, QString()),
-             u"SOL_WAV\\Musica.wav"_s);
+        u"SOL_WAV\\Musica.wav"_s);
     QCOMPARE(m_installation->readFile(u"SOL_WAV/Musica.wav"_s), existing);
 
     // Cancelling changes nothing; nothing plays until the next showing.
@@ -436,8 +437,8 @@ void TestHomePageEditing::backgroundSoundSwitch()
     QCOMPARE(m_program->sound.played.size(), 1);
 
     home()->BackgroundSoundOffClick();
-    QCOMPARE(ini(u"SOL_INI/SKIN.INI"_s).readString(u"MUSICA"_s, u"W6_ON_OFF"_s, QString()),
-             u"OFF"_s);
+    QCOMPARE(
+        ini(u"SOL_INI/SKIN.INI"_s).readString(u"MUSICA"_s, u"W6_ON_OFF"_s, QString()), u"OFF"_s);
     const int stops = m_program->sound.stops;
     main()->FD->hidePage();
     main()->FD->showPage(TForm0::HomePage);

@@ -40,7 +40,7 @@ class HomeProgram
 {
 public:
     explicit HomeProgram(const TestInstallation &installation, QSize screen = QSize(1680, 1050),
-                         QChar decimalSeparator = QLatin1Char('.'))
+        QChar decimalSeparator = QLatin1Char('.'))
     {
         Environment env;
         env.executableFolder = installation.folder();

@@ -80,7 +80,7 @@ void TestHomePagePictures::skinPicturesAreLoaded()
     QCOMPARE(first->objectName(), u"Ani100"_s);
     QCOMPARE(first->parentWidget(), static_cast<QWidget *>(home()->LMDsfondoUnit1));
     QCOMPARE(first->geometry(), QRect(50, 700, 90, 120));
-    QCOMPARE(first->path, (GifPath{50, 700, 1500, 700, 8}));
+    QCOMPARE(first->path, (GifPath { 50, 700, 1500, 700, 8 }));
     QCOMPARE(elementTag(gif(2)), 2);
     QVERIFY(first->stretch());
     // Loaded pictures stand still until the page shows.
@@ -89,8 +89,8 @@ void TestHomePagePictures::skinPicturesAreLoaded()
 
 void TestHomePagePictures::sectionsKeepTheirPicturesAcrossHoles()
 {
-    start({u"[ani100]"_s, u"FileName=SOL_IMG\\Omino.gif"_s, u"width=300"_s, u"height=300"_s,
-           u"[ani102]"_s, u"FileName=SOL_IMG\\Stella.gif"_s, u"width=30"_s});
+    start({ u"[ani100]"_s, u"FileName=SOL_IMG\\Omino.gif"_s, u"width=300"_s, u"height=300"_s,
+        u"[ani102]"_s, u"FileName=SOL_IMG\\Stella.gif"_s, u"width=30"_s });
     QCOMPARE(home()->Gifs.size(), 2);
     QCOMPARE(gif(1)->objectName(), u"Ani101"_s);
     QCOMPARE(gif(1)->section, u"Ani102"_s);
@@ -109,9 +109,9 @@ void TestHomePagePictures::sectionsKeepTheirPicturesAcrossHoles()
 void TestHomePagePictures::unreadablePicturesAreLeftOut()
 {
     m_installation->writeFile(u"SOL_IMG/Rotto.gif"_s, "not a picture");
-    start({u"[ani100]"_s, u"FileName=SOL_IMG\\Rotto.gif"_s, u"[ani101]"_s,
-           u"FileName=SOL_IMG\\Manca.gif"_s, u"[ani102]"_s, u"FileName=SOL_IMG\\Palla.gif"_s,
-           u"[COMMONAREA]"_s, u"FISCHIO=NO"_s});
+    start({ u"[ani100]"_s, u"FileName=SOL_IMG\\Rotto.gif"_s, u"[ani101]"_s,
+        u"FileName=SOL_IMG\\Manca.gif"_s, u"[ani102]"_s, u"FileName=SOL_IMG\\Palla.gif"_s,
+        u"[COMMONAREA]"_s, u"FISCHIO=NO"_s });
     QCOMPARE(home()->Gifs.size(), 1);
     QCOMPARE(gif(0)->section, u"Ani102"_s);
     QCOMPARE(home()->whistle(), u"NO"_s);
@@ -178,8 +178,8 @@ void TestHomePagePictures::setSpeed()
     QFETCH(int, step);
 
     // A path leftwards: the step heads from the start to the end.
-    start({u"[ani100]"_s, u"FileName=SOL_IMG\\Palla.gif"_s, u"X1=2000"_s, u"Y1=400"_s,
-           u"X2=200"_s, u"Y2=400"_s, u"DX=-3"_s});
+    start({ u"[ani100]"_s, u"FileName=SOL_IMG\\Palla.gif"_s, u"X1=2000"_s, u"Y1=400"_s, u"X2=200"_s,
+        u"Y2=400"_s, u"DX=-3"_s });
     home()->EditMode = true;
     home()->SelectedGif = 0;
     m_program->dialogs.inputAnswers << answer;
@@ -191,14 +191,14 @@ void TestHomePagePictures::setSpeed()
 
 void TestHomePagePictures::pathEndsAreStoredInTheDesignSpace()
 {
-    start({u"[ani100]"_s, u"FileName=SOL_IMG\\Palla.gif"_s, u"DX=-6"_s}, QSize(1366, 768));
+    start({ u"[ani100]"_s, u"FileName=SOL_IMG\\Palla.gif"_s, u"DX=-6"_s }, QSize(1366, 768));
     home()->SelectedGif = 0;
     Tgif *ball = gif(0);
     ball->move(100, 200);
     home()->MoveFromStartClick();
     ball->move(50, 100);
     home()->MoveToEndClick();
-    QCOMPARE(ball->path, (GifPath{100, 200, 50, 100, -6}));
+    QCOMPARE(ball->path, (GifPath { 100, 200, 50, 100, -6 }));
     const IniFile file = skin();
     QCOMPARE(file.readInteger(u"ani100"_s, u"X1"_s, 0), 245);
     QCOMPARE(file.readInteger(u"ani100"_s, u"Y1"_s, 0), 546);
@@ -219,10 +219,10 @@ void TestHomePagePictures::disableMove()
     home()->SelectedGif = 1;
     const QPoint place = gif(1)->pos();
     home()->DisableMoveClick();
-    QCOMPARE(gif(1)->path, (GifPath{-1, -1, -1, -1, 0}));
+    QCOMPARE(gif(1)->path, (GifPath { -1, -1, -1, -1, 0 }));
     QCOMPARE(gif(1)->pos(), place);
     const IniFile file = skin();
-    for (const QString &key : {u"X1"_s, u"Y1"_s, u"X2"_s, u"Y2"_s, u"DX"_s})
+    for (const QString &key : { u"X1"_s, u"Y1"_s, u"X2"_s, u"Y2"_s, u"DX"_s })
         QCOMPARE(file.readInteger(u"ani101"_s, key, 0), -1);
     home()->Timer1Timer();
     QCOMPARE(gif(1)->pos(), place);
@@ -233,7 +233,7 @@ void TestHomePagePictures::hintDescribesThePath()
     start();
     m_program->showHomePage(true);
     Tgif *picture = gif(2);
-    picture->path = GifPath{10, 20, 300, 20, 4};
+    picture->path = GifPath { 10, 20, 300, 20, 4 };
     QTest::mouseMove(picture, QPoint(3, 3));
     QCOMPARE(home()->SelectedGif, 2);
     QCOMPARE(picture->hint(), u"2\rStart X10 , Y20\rEnd   X300 , Y20\rSpeed 4"_s);

@@ -77,10 +77,12 @@ void writeRecord(QWidget *element, const AppContext &context, const QString &sec
     const QString prefix = element->objectName();
     switch (lookKind(element)) {
     case LookKind::Panel:
-        writePanelRecord(element, context.looks(), fillPicturePath(element), Looks, prefix, section);
+        writePanelRecord(
+            element, context.looks(), fillPicturePath(element), Looks, prefix, section);
         break;
     case LookKind::TextStrip:
-        writeTextStripRecord(element, context.looks(), fillPicturePath(element), Looks, prefix, section);
+        writeTextStripRecord(
+            element, context.looks(), fillPicturePath(element), Looks, prefix, section);
         break;
     case LookKind::Label:
         writeLabelRecord(element, context.looks(), Looks, prefix, section);
@@ -102,7 +104,8 @@ QImage checkerPicture()
 
 } // namespace
 
-class TestLookWidgets : public QObject {
+class TestLookWidgets : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -220,8 +223,8 @@ void TestLookWidgets::openFileRestoresTheSameLook_data()
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<bool>("found");
 
-    for (const LookKind kind : { LookKind::TextStrip, LookKind::Panel, LookKind::Label,
-             LookKind::QuestionGroup }) {
+    for (const LookKind kind :
+        { LookKind::TextStrip, LookKind::Panel, LookKind::Label, LookKind::QuestionGroup }) {
         const char *name = kind == LookKind::TextStrip ? "text strip"
             : kind == LookKind::Panel                  ? "panel"
             : kind == LookKind::Label                  ? "label"
@@ -310,7 +313,8 @@ void TestLookWidgets::sheetWideElementKeepsGeometry()
     auto sheetWide = makeElement(static_cast<LookKind>(kind));
     setElementTag(sheetWide.get(), SheetWideTag);
     const QRect designed = sheetWide->geometry();
-    QVERIFY(Load_LMDFILL(sheetWide.get(), context().looks(), Looks, u"LMDFill0"_s, u"COMMONAREA"_s));
+    QVERIFY(
+        Load_LMDFILL(sheetWide.get(), context().looks(), Looks, u"LMDFill0"_s, u"COMMONAREA"_s));
     QCOMPARE(sheetWide->geometry(), designed);
     QCOMPARE(readLook(sheetWide.get()).text, u"prima riga\r\nseconda"_s);
 }
@@ -329,8 +333,8 @@ void TestLookWidgets::emptyNameIsIgnored()
     copyEditedRecords();
     auto element = editedElement(static_cast<LookKind>(kind));
     const Look before = readLook(element.get());
-    QVERIFY(!Load_LMDFILL(
-        element.get(), context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s, u"COMMONAREA"_s));
+    QVERIFY(!Load_LMDFILL(element.get(), context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s,
+        u"COMMONAREA"_s));
     QCOMPARE(readLook(element.get()), before);
     // The same keys under a present marker do change it.
     QVERIFY(Load_LMDFILL(
@@ -413,8 +417,8 @@ void TestLookWidgets::missingFillPictureKeepsPicture()
     FillPanel panel;
     QVERIFY(loadFillPicture(&panel, path(u"SOL_IMG/mine.bmp"_s)));
     // The record names "SOL_IMG\\gone.bmp", which is not there.
-    QVERIFY(
-        Load_LMDFILL(&panel, context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(
+        &panel, context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
     QCOMPARE(fillPicturePath(&panel), path(u"SOL_IMG/mine.bmp"_s));
     QVERIFY(!panel.picture().isNull());
     // Nor does a file that is not a picture replace it.

@@ -21,7 +21,8 @@ namespace {
 
 // Stands for the player's close handler: records each page command and keeps
 // the page open, reporting so, as the player does for every command but home.
-class CommandRecorder final : public QObject {
+class CommandRecorder final : public QObject
+{
 public:
     explicit CommandRecorder(QWidget *page)
         : m_page(page)
@@ -53,7 +54,8 @@ QString noMessage()
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -13,7 +13,8 @@ using namespace solvaro;
 
 // The teacher's copy and delete buttons on the first sample sheet, which has
 // six exercises.
-class TestMainWindowCatalogue : public QObject {
+class TestMainWindowCatalogue : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -14,7 +14,8 @@
 
 using namespace solvaro;
 
-class TestMainWindowDragging : public QObject {
+class TestMainWindowDragging : public QObject
+{
     Q_OBJECT
 
 private slots:

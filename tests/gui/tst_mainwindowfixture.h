@@ -17,7 +17,8 @@
 
 namespace solvaro {
 
-class RecordingSound final : public SoundOutput {
+class RecordingSound final : public SoundOutput
+{
 public:
     QStringList played;
     QList<bool> looped;
@@ -31,7 +32,8 @@ public:
     void stop() override { ++stops; }
 };
 
-class RecordingPlatform final : public Platform {
+class RecordingPlatform final : public Platform
+{
 public:
     QStringList openedDocuments;
     int volumeControlStarts = 0;
@@ -43,7 +45,8 @@ public:
 };
 
 // The eight forms of a program on the given installation; destroyed with it.
-class AssembledProgram {
+class AssembledProgram
+{
 public:
     enum Forms { AllForms, MainWindowOnly };
 

@@ -35,7 +35,8 @@ bool makeStaleSocket(const QString &path)
 
 } // namespace
 
-class TestSingleInstance : public QObject {
+class TestSingleInstance : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -97,10 +97,12 @@ void TestPlayer::answerFirstStepRight()
 
 void TestPlayer::solveExercise(int sheet)
 {
-    static const QHash<int, QList<QStringList>> answers{
-        {0, {{u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s}}},
-        {1, {{u"4"_s, u"X"_s, u"6"_s, u"_"_s, u"5"_s, u"="_s, u"19"_s}}},
-        {2, {{u"3"_s, u"m"_s, u"="_s, u"30"_s, u"dm"_s}, {u"3"_s, u"m"_s, u"="_s, u"300"_s, u"cm"_s}}},
+    static const QHash<int, QList<QStringList>> answers {
+        { 0, { { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s } } },
+        { 1, { { u"4"_s, u"X"_s, u"6"_s, u"_"_s, u"5"_s, u"="_s, u"19"_s } } },
+        { 2,
+            { { u"3"_s, u"m"_s, u"="_s, u"30"_s, u"dm"_s },
+                { u"3"_s, u"m"_s, u"="_s, u"300"_s, u"cm"_s } } },
     };
     const int exercise = steps().exerciseIndex();
     for (int step = 0; step < steps().stepCount(); ++step) {
@@ -110,7 +112,8 @@ void TestPlayer::solveExercise(int sheet)
                 program().shownOptions().indexOf(program().correctOption(sheet, exercise, step)));
         } else {
             enterFormula(QualeFormula(step, player()->logic().xSCHEMA().stepKinds),
-                         answers.value(sheet).value(QualeFormula(step, player()->logic().xSCHEMA().stepKinds)));
+                answers.value(sheet).value(
+                    QualeFormula(step, player()->logic().xSCHEMA().stepKinds)));
         }
         program().pressOk();
         program().tickUntilIdle();
@@ -124,17 +127,19 @@ void TestPlayer::pupilSolvesTheFirstExercise_data()
     QTest::addColumn<QList<QStringList>>("wrong");
     QTest::addColumn<QList<QStringList>>("right");
 
-    QTest::newRow("addition") << 0 << QList<QStringList>{{u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s}}
-                              << QList<QStringList>{{u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s}};
+    QTest::newRow("addition") << 0
+                              << QList<QStringList> { { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s } }
+                              << QList<QStringList> { { u"7"_s, u"+"_s, u"12"_s, u"="_s,
+                                     u"19"_s } };
     QTest::newRow("two operations")
-        << 1 << QList<QStringList>{{u"4"_s, u"X"_s, u"6"_s, u"+"_s, u"5"_s, u"="_s, u"29"_s}}
-        << QList<QStringList>{{u"4"_s, u"X"_s, u"6"_s, u"_"_s, u"5"_s, u"="_s, u"19"_s}};
+        << 1 << QList<QStringList> { { u"4"_s, u"X"_s, u"6"_s, u"+"_s, u"5"_s, u"="_s, u"29"_s } }
+        << QList<QStringList> { { u"4"_s, u"X"_s, u"6"_s, u"_"_s, u"5"_s, u"="_s, u"19"_s } };
     QTest::newRow("equivalences")
         << 2
-        << QList<QStringList>{{u"3"_s, u"m"_s, u"="_s, u"3"_s, u"dm"_s},
-                              {u"3"_s, u"m"_s, u"="_s, u"300"_s, u"dm"_s}}
-        << QList<QStringList>{{u"3"_s, u"m"_s, u"="_s, u"30"_s, u"dm"_s},
-                              {u"3"_s, u"m"_s, u"="_s, u"300"_s, u"cm"_s}};
+        << QList<QStringList> { { u"3"_s, u"m"_s, u"="_s, u"3"_s, u"dm"_s },
+               { u"3"_s, u"m"_s, u"="_s, u"300"_s, u"dm"_s } }
+        << QList<QStringList> { { u"3"_s, u"m"_s, u"="_s, u"30"_s, u"dm"_s },
+               { u"3"_s, u"m"_s, u"="_s, u"300"_s, u"cm"_s } };
 }
 
 void TestPlayer::pupilSolvesTheFirstExercise()
@@ -209,7 +214,7 @@ void TestPlayer::pupilSolvesTheFirstExercise()
             if (kind == u'C') {
                 QVERIFY(player()->answerLabels.at(step));
                 QCOMPARE(player()->answerLabels.at(step)->caption(),
-                         program().correctOption(sheet, 0, step));
+                    program().correctOption(sheet, 0, step));
             }
             const int ticks = program().tickUntilIdle();
             // The panel slides 5 pixels a tick to the next step.
@@ -231,7 +236,7 @@ void TestPlayer::pupilSolvesTheFirstExercise()
         QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
         QCOMPARE(player()->cockadeImage->y(), 0);
         QCOMPARE(player()->cockadeImage->x(),
-                 player()->LMDFill0->width() - player()->cockadeImage->width());
+            player()->LMDFill0->width() - player()->cockadeImage->width());
 
         player()->Timer1Timer();
         QCOMPARE(player()->cockadeImage->y(), 18);
@@ -239,8 +244,8 @@ void TestPlayer::pupilSolvesTheFirstExercise()
         player()->Timer1Timer();
         QCOMPARE(player()->cockadeImage->y(), 36);
         QCOMPARE(player()->bottomAnimator->x(), 20);
-        QCOMPARE(player()->bottomAnimator->y(), player()->LMDFill0->height()
-                     - player()->bottomAnimator->height() - 10);
+        QCOMPARE(player()->bottomAnimator->y(),
+            player()->LMDFill0->height() - player()->bottomAnimator->height() - 10);
         // The bottom animation crosses the work area, ten pixels a tick; the
         // next tick takes the animations away.
         QCOMPARE(program().tickUntilIdle() + 2, player()->LMDFill0->width() / 10);
@@ -255,11 +260,11 @@ void TestPlayer::pupilSolvesTheFirstExercise()
 
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS %1"_s.arg(errors));
     QCOMPARE(steps().stepErrors().mid(0, stepCount), ([&] {
-                 QVector<int> expected;
-                 for (int step = 0; step < stepCount; ++step)
-                     expected << wrongAttempts(step);
-                 return expected;
-             }()));
+        QVector<int> expected;
+        for (int step = 0; step < stepCount; ++step)
+            expected << wrongAttempts(step);
+        return expected;
+    }()));
     QCOMPARE(pictureName(player()->smileyImages.at(0)), u"Smiley Rosso.bmp"_s);
     QCOMPARE(pictureName(player()->smileyImages.at(1)), u"Smiley Verde.bmp"_s);
     QCOMPARE(pictureName(player()->smileyImages.at(2)), u"Smiley Giallo.bmp"_s);
@@ -271,7 +276,8 @@ void TestPlayer::pupilSolvesTheFirstExercise()
 void TestPlayer::problemScreenShowsTheExercise()
 {
     program().openSheet(0);
-    const QString problem = decodeLineBreaks(program().readExerciseKey(0, 0, u"LMDtesto.Caption"_s));
+    const QString problem
+        = decodeLineBreaks(program().readExerciseKey(0, 0, u"LMDtesto.Caption"_s));
     QVERIFY(!problem.isEmpty());
     QCOMPARE(player()->LMDtesto->caption(), problem);
     QCOMPARE(player()->sheetLabel->caption(), u"SHEET 1"_s);
@@ -296,7 +302,7 @@ void TestPlayer::problemScreenShowsTheExercise()
     QVERIFY(!player()->LMDFill0->picture().isNull());
     QCOMPARE(player()->sectionBands.size(), 2);
     QCOMPARE(player()->sectionBands.at(0)->caption(),
-             program().readExerciseKey(0, 0, u"SEZIONE0.Caption"_s));
+        program().readExerciseKey(0, 0, u"SEZIONE0.Caption"_s));
     QCOMPARE(player()->sectionBands.at(1)->y(), player()->logic().xSCHEMA().sectionTops.at(1));
     // Pupil mode: one formula panel, hidden until its step.
     QCOMPARE(player()->formulaPanels.size(), 1);
@@ -344,16 +350,16 @@ void TestPlayer::fieldMarksShowOnTheWidgets_data()
     // Per field: r red (wrong), y yellow, t themed (right).
     QTest::addColumn<QString>("marks");
 
-    QTest::newRow("swapped addition") << QStringList{u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s} << true
-                                      << u"tytyt"_s;
-    QTest::newRow("wrong result") << QStringList{u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s} << false
-                                  << u"tytyr"_s;
-    QTest::newRow("wrong operator") << QStringList{u"12"_s, u"_"_s, u"7"_s, u"="_s, u"5"_s} << false
-                                    << u"trtyr"_s;
-    QTest::newRow("wrong number") << QStringList{u"13"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s} << false
-                                  << u"rytyr"_s;
-    QTest::newRow("empty operator") << QStringList{u"12"_s, QString(), u"7"_s, u"="_s, u"19"_s} << false
-                                    << u"trtyt"_s;
+    QTest::newRow("swapped addition")
+        << QStringList { u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s } << true << u"tytyt"_s;
+    QTest::newRow("wrong result") << QStringList { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s }
+                                  << false << u"tytyr"_s;
+    QTest::newRow("wrong operator")
+        << QStringList { u"12"_s, u"_"_s, u"7"_s, u"="_s, u"5"_s } << false << u"trtyr"_s;
+    QTest::newRow("wrong number") << QStringList { u"13"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s }
+                                  << false << u"rytyr"_s;
+    QTest::newRow("empty operator")
+        << QStringList { u"12"_s, QString(), u"7"_s, u"="_s, u"19"_s } << false << u"trtyt"_s;
 }
 
 void TestPlayer::fieldMarksShowOnTheWidgets()
@@ -364,7 +370,8 @@ void TestPlayer::fieldMarksShowOnTheWidgets()
 
     program().openSheet(0);
     for (int step = 0; step < 2; ++step) {
-        program().chooseOption(program().shownOptions().indexOf(program().correctOption(0, 0, step)));
+        program().chooseOption(
+            program().shownOptions().indexOf(program().correctOption(0, 0, step)));
         program().pressOk();
         program().tickUntilIdle();
     }
@@ -397,8 +404,9 @@ void TestPlayer::fieldMarksShowOnTheWidgets()
         default:
             // The themed look shows the style's own background.
             QVERIFY2(field->themed(), qPrintable(u"field %1"_s.arg(i + 1)));
-            QCOMPARE(base, QApplication::palette(field).color(field->palette().currentColorGroup(),
-                                                              QPalette::Base));
+            QCOMPARE(base,
+                QApplication::palette(field).color(
+                    field->palette().currentColorGroup(), QPalette::Base));
             break;
         }
         // A wrong step keeps its fields open for another try.
@@ -441,7 +449,7 @@ void TestPlayer::tabChangeDuringFeedbackIsIgnored()
     QCOMPARE(steps().exerciseIndex(), 2);
     QCOMPARE(player()->exerciseLabel->caption(), u"EXERCISE 3/6"_s);
     QCOMPARE(player()->LMDtesto->caption(),
-             decodeLineBreaks(program().readExerciseKey(0, 2, u"LMDtesto.Caption"_s)));
+        decodeLineBreaks(program().readExerciseKey(0, 2, u"LMDtesto.Caption"_s)));
     QCOMPARE(steps().currentStep(), 0);
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 0"_s);
     QVERIFY(!player()->answerLabels.at(0));
@@ -465,7 +473,7 @@ void TestPlayer::solvedExerciseShowsSolvedWhenComingBack()
     QCOMPARE(player()->answerLabels.at(0)->caption(), program().correctOption(0, 0, 0));
     QCOMPARE(player()->answerLabels.at(1)->caption(), program().correctOption(0, 0, 1));
     QVERIFY(!player()->formulaPanels.at(0)->isHidden());
-    const QStringList shown{u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s};
+    const QStringList shown { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s };
     for (int position = 1; position <= shown.size(); ++position) {
         QCOMPARE(program().field(0, position)->text(), shown.at(position - 1));
         QVERIFY(!program().field(0, position)->isEnabled());
@@ -490,7 +498,7 @@ void TestPlayer::solutionFillsInEveryStep()
     QCOMPARE(player()->answerLabels.at(0)->caption(), program().correctOption(1, 0, 0));
     QCOMPARE(player()->answerLabels.at(1)->caption(), program().correctOption(1, 0, 1));
     // 4*6-5: numbers and operators in order, then the result.
-    const QStringList shown{u"4"_s, u"*"_s, u"6"_s, u"-"_s, u"5"_s, u"="_s, u"19"_s};
+    const QStringList shown { u"4"_s, u"*"_s, u"6"_s, u"-"_s, u"5"_s, u"="_s, u"19"_s };
     for (int position = 1; position <= shown.size(); ++position) {
         QCOMPARE(program().field(0, position)->text(), shown.at(position - 1));
         QVERIFY(!program().field(0, position)->isEnabled());
@@ -528,10 +536,10 @@ void TestPlayer::evaluatorErrorsReachTheErrorBox_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("lone separator") << QStringList{u","_s, u"+"_s, u"7"_s, u"="_s, u"19"_s}
+    QTest::newRow("lone separator") << QStringList { u","_s, u"+"_s, u"7"_s, u"="_s, u"19"_s }
                                     << u"',' is not a valid number"_s;
-    QTest::newRow("division by zero") << QStringList{u"12"_s, u":"_s, u"0"_s, u"="_s, u"19"_s}
-                                      << u"Division by zero"_s;
+    QTest::newRow("division by zero")
+        << QStringList { u"12"_s, u":"_s, u"0"_s, u"="_s, u"19"_s } << u"Division by zero"_s;
 }
 
 void TestPlayer::evaluatorErrorsReachTheErrorBox()
@@ -541,7 +549,8 @@ void TestPlayer::evaluatorErrorsReachTheErrorBox()
 
     program().openSheet(0);
     for (int step = 0; step < 2; ++step) {
-        program().chooseOption(program().shownOptions().indexOf(program().correctOption(0, 0, step)));
+        program().chooseOption(
+            program().shownOptions().indexOf(program().correctOption(0, 0, step)));
         program().pressOk();
         program().tickUntilIdle();
     }
@@ -550,7 +559,7 @@ void TestPlayer::evaluatorErrorsReachTheErrorBox()
     QVERIFY(!program().guarded([&] { player()->B1Click(); }));
     QCOMPARE(program().dialogs.errors.size(), 1);
     QVERIFY2(program().dialogs.errors.first().startsWith(error),
-             qPrintable(program().dialogs.errors.first()));
+        qPrintable(program().dialogs.errors.first()));
     // Nothing was counted and no feedback started.
     QCOMPARE(steps().totalErrors(), 0);
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 0"_s);
@@ -559,7 +568,7 @@ void TestPlayer::evaluatorErrorsReachTheErrorBox()
     QCOMPARE(int(program().sound.played.size()), played);
 
     // The program goes on: the pupil corrects the answer.
-    enterFormula(0, {u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s});
+    enterFormula(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
     program().pressOk();
     QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
 }
@@ -593,7 +602,7 @@ void TestPlayer::generalHelpShowsTheExercisesText()
     program().openSheet(0);
     program().main()->LMDhelpClick();
     QCOMPARE(program().dialogs.messages,
-             QStringList{decodeLineBreaks(program().readExerciseKey(0, 0, u"HELP_GEN"_s))});
+        QStringList { decodeLineBreaks(program().readExerciseKey(0, 0, u"HELP_GEN"_s)) });
     QVERIFY(program().dialogs.messages.first().contains(u"\r\n"_s));
     QVERIFY(!player()->isClosed);
     QVERIFY(player()->isVisible());
@@ -635,7 +644,7 @@ void TestPlayer::otherCommandsKeepThePageOpen()
     program().main()->LMDsalvaClick();
     program().main()->LMDstampaClick();
     program().main()->LMDripristinaClick();
-    QCOMPARE(ran, (QStringList{u"load"_s, u"save"_s, u"print"_s, u"restore"_s}));
+    QCOMPARE(ran, (QStringList { u"load"_s, u"save"_s, u"print"_s, u"restore"_s }));
     QVERIFY(!player()->isClosed);
     QVERIFY(player()->isVisible());
 
@@ -654,7 +663,8 @@ void TestPlayer::otherCommandsKeepThePageOpen()
 void TestPlayer::leavingAnExerciseSavesTheProgress()
 {
     program().openSheet(0, false, u"Luca"_s);
-    program().chooseOption((program().shownOptions().indexOf(program().correctOption(0, 0, 0)) + 1) % 3);
+    program().chooseOption(
+        (program().shownOptions().indexOf(program().correctOption(0, 0, 0)) + 1) % 3);
     program().pressOk();
     program().tickUntilIdle();
     program().chooseOption(program().shownOptions().indexOf(program().correctOption(0, 0, 0)));
@@ -664,11 +674,13 @@ void TestPlayer::leavingAnExerciseSavesTheProgress()
     const IniFile saved(m_installation->path(u"SOL_TMP/SOLVARO_LUCA.INI"_s));
     QCOMPARE(saved.readInteger(u"ID_000"_s, u"TOT_ERRORI"_s, -1), 1);
     QCOMPARE(saved.readInteger(u"ID_000"_s, u"B1.tag"_s, -1), 1);
-    QCOMPARE(saved.readString(u"ID_000"_s, u"LABEL0"_s, QString()), program().correctOption(0, 0, 0));
+    QCOMPARE(
+        saved.readString(u"ID_000"_s, u"LABEL0"_s, QString()), program().correctOption(0, 0, 0));
 
     // An exercise left before its first step was passed is not saved.
     program().selectExercise(2);
-    QVERIFY(!IniFile(m_installation->path(u"SOL_TMP/SOLVARO_LUCA.INI"_s)).sectionExists(u"ID_001"_s));
+    QVERIFY(
+        !IniFile(m_installation->path(u"SOL_TMP/SOLVARO_LUCA.INI"_s)).sectionExists(u"ID_001"_s));
 }
 
 void TestPlayer::sheetWithoutExercisesGoesBackHome()

@@ -56,7 +56,7 @@ class PlayerProgram
 {
 public:
     explicit PlayerProgram(const TestInstallation &installation, QSize screen = QSize(1680, 1050),
-                           QChar decimalSeparator = QLatin1Char(','), quint32 seed = 2024)
+        QChar decimalSeparator = QLatin1Char(','), quint32 seed = 2024)
         : m_installation(installation)
         , m_random(seed)
     {
@@ -120,8 +120,7 @@ public:
 
     // Runs an action as the application object does: an error ends it and is
     // shown in the general error box.
-    template<typename Action>
-    bool guarded(Action &&action)
+    template<typename Action> bool guarded(Action &&action)
     {
         try {
             action();

@@ -398,7 +398,8 @@ void TestPlayerProgress::printShowsTheExerciseOnScreen()
     QCOMPARE(answers.at(3), player()->sectionBands.at(1)->caption());
     // The "=" field is printed with the others.
     QCOMPARE(answers.at(4), u"12+="_s);
-    QCOMPARE(textsNamed(pages, u"Memo1"_s), (QStringList { QString(), u"1"_s, u"0"_s, QString(), u"0"_s }));
+    QCOMPARE(textsNamed(pages, u"Memo1"_s),
+        (QStringList { QString(), u"1"_s, u"0"_s, QString(), u"0"_s }));
     // The pupil is at the last step: every row has its smiley (one error on
     // the first), and the badge of a pupil who is not shown the solution.
     QCOMPARE(textsNamed(pages, u"GIALLO"_s).size(), 1);

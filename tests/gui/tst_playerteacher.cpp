@@ -65,8 +65,9 @@ void TestPlayerTeacher::everyStepShowsAtOnce_data()
     QTest::addColumn<int>("panels");
 
     QTest::newRow("two groups, one formula")
-        << 0 << QStringList{u"QUESTION GROUP N.0"_s, u"QUESTION GROUP N.1"_s} << 1;
-    QTest::newRow("one group, two equivalences") << 2 << QStringList{u"QUESTION GROUP N.0"_s} << 2;
+        << 0 << QStringList { u"QUESTION GROUP N.0"_s, u"QUESTION GROUP N.1"_s } << 1;
+    QTest::newRow("one group, two equivalences")
+        << 2 << QStringList { u"QUESTION GROUP N.0"_s } << 2;
 }
 
 void TestPlayerTeacher::everyStepShowsAtOnce()
@@ -123,10 +124,10 @@ void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula()
     const QString key = u"R%1"_s.arg(formula);
     const QString before = program().readExerciseKey(sheet, 3, key);
     const QString neighbour = program().readExerciseKey(sheet, 2, key);
-    program().dialogs.inputAnswers = {typed};
+    program().dialogs.inputAnswers = { typed };
     QTest::mouseClick(program().field(formula, position), Qt::LeftButton);
     QCOMPARE(program().dialogs.lastCaption, u"Expression Box"_s);
-    QCOMPARE(program().dialogs.prompts, QStringList{u"Result=              es. 139+89"_s});
+    QCOMPARE(program().dialogs.prompts, QStringList { u"Result=              es. 139+89"_s });
     QCOMPARE(program().readExerciseKey(sheet, 3, key), stored);
     // Only the exercise on show changed.
     QVERIFY(before != stored);
@@ -137,7 +138,7 @@ void TestPlayerTeacher::cancelledExpressionBoxWritesNothing()
 {
     program().openSheet(0, true);
     const QByteArray before = m_installation->readFile(u"SOL_INI/Tipo0.INI"_s);
-    program().dialogs.inputAnswers = {std::nullopt};
+    program().dialogs.inputAnswers = { std::nullopt };
     QTest::mouseClick(program().field(0, 1), Qt::LeftButton);
     QCOMPARE(program().dialogs.prompts.size(), 1);
     QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo0.INI"_s), before);
@@ -151,7 +152,8 @@ void TestPlayerTeacher::numberFieldsOpenNothingForThePupil()
 {
     program().openSheet(0);
     for (int step = 0; step < 2; ++step) {
-        program().chooseOption(program().shownOptions().indexOf(program().correctOption(0, 0, step)));
+        program().chooseOption(
+            program().shownOptions().indexOf(program().correctOption(0, 0, step)));
         program().pressOk();
         program().tickUntilIdle();
     }
@@ -163,19 +165,19 @@ void TestPlayerTeacher::answerLabelOpensTheEditBoxOnItsQuestionGroup()
 {
     program().openSheet(0, true);
     QStringList opened;
-    player()->editQuestionGroup = [&](QWidget *group, const QString &file, const QString &section,
-                                      const QString &key) {
-        opened << group->objectName() + u' ' + file + u' ' + section + u' ' + key;
-        // The teacher rewrites the options and confirms.
-        TForm4 *editBox = program().context->forms.Form4;
-        editBox->prepare(group, QString(), file, section, key);
-        editBox->Memo1->setLines({u"Giusta"_s, u"Sbagliata"_s});
-        editBox->LMDButton1Click();
-        return true;
-    };
+    player()->editQuestionGroup
+        = [&](QWidget *group, const QString &file, const QString &section, const QString &key) {
+              opened << group->objectName() + u' ' + file + u' ' + section + u' ' + key;
+              // The teacher rewrites the options and confirms.
+              TForm4 *editBox = program().context->forms.Form4;
+              editBox->prepare(group, QString(), file, section, key);
+              editBox->Memo1->setLines({ u"Giusta"_s, u"Sbagliata"_s });
+              editBox->LMDButton1Click();
+              return true;
+          };
     TextLabel *label = player()->answerLabels.at(1);
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(opened, QStringList{u"E1 SOL_INI\\Tipo0.INI 0 E1"_s});
+    QCOMPARE(opened, QStringList { u"E1 SOL_INI\\Tipo0.INI 0 E1"_s });
     QCOMPARE(elementTag(player()->E1), 1);
     QCOMPARE(program().readExerciseKey(0, 0, u"E1"_s), u"Giusta|Sbagliata"_s);
     QCOMPARE(player()->answerLabels.at(1)->font(), player()->E1->font());
@@ -214,7 +216,7 @@ void TestPlayerTeacher::rightClicksOpenTheElementEditor()
     // The bottom right corner is clear of the element's children.
     const QPoint corner(target->width() - 1, target->height() - 1);
     QTest::mouseClick(target, Qt::RightButton, {}, corner);
-    QCOMPARE(opened, edited.isEmpty() ? QStringList() : QStringList{edited});
+    QCOMPARE(opened, edited.isEmpty() ? QStringList() : QStringList { edited });
     // A left click edits nothing.
     opened.clear();
     QTest::mouseClick(target, Qt::LeftButton, {}, corner);
@@ -247,8 +249,10 @@ void TestPlayerTeacher::previewShowsTheAnimationsInTurn()
             bottom << pictureName(player()->bottomAnimator);
         }
     }
-    QCOMPARE(top, (QStringList{u"Pollice.gif"_s, u"Riprova.gif"_s, u"Coriandoli.gif"_s, u"Stella.gif"_s}));
-    QCOMPARE(bottom, (QStringList{u"Omino.gif"_s, u"Omino.gif"_s, u"Omino.gif"_s, u"Palla.gif"_s}));
+    QCOMPARE(top,
+        (QStringList { u"Pollice.gif"_s, u"Riprova.gif"_s, u"Coriandoli.gif"_s, u"Stella.gif"_s }));
+    QCOMPARE(
+        bottom, (QStringList { u"Omino.gif"_s, u"Omino.gif"_s, u"Omino.gif"_s, u"Palla.gif"_s }));
     // The preview starts again with the first animation.
     player()->Timer1Timer();
     QCOMPARE(player()->logic().preview().previewCounter(), 11);
@@ -266,8 +270,10 @@ void TestPlayerTeacher::draggingTheProblemTextStoresItsPlace()
     QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(50, 30));
     QCOMPARE(text->pos(), start + QPoint(40, 20));
     const DesignSpace design(QSize(1680, 1050));
-    QCOMPARE(program().readExerciseKey(0, 0, u"LMDtesto.Left"_s).toInt(), design.leftToStored(text->x()));
-    QCOMPARE(program().readExerciseKey(0, 0, u"LMDtesto.Top"_s).toInt(), design.topToStored(text->y()));
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDtesto.Left"_s).toInt(),
+        design.leftToStored(text->x()));
+    QCOMPARE(
+        program().readExerciseKey(0, 0, u"LMDtesto.Top"_s).toInt(), design.topToStored(text->y()));
 
     // The next load puts it there again.
     program().selectExercise(1);
@@ -320,7 +326,7 @@ void TestPlayerTeacher::aNewPictureIsCopiedAndStored()
     photo.fill(Qt::darkGreen);
     const QString chosen = m_installation->path(u"Nuova.bmp"_s);
     QVERIFY(photo.save(chosen, "BMP"));
-    program().dialogs.fileAnswers = {chosen};
+    program().dialogs.fileAnswers = { chosen };
     player()->ImageMouseDown(Qt::RightButton, QPoint(50, 50));
     QVERIFY(QFileInfo::exists(m_installation->path(u"SOL_IMG/Nuova.bmp"_s)));
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.imgName"_s), u"SOL_IMG\\Nuova.bmp"_s);

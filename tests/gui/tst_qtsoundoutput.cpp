@@ -18,7 +18,8 @@ void capture(QtMsgType, const QMessageLogContext &, const QString &message)
 // The sound channel must never disturb a machine without sound: whatever it is
 // asked, it says nothing. Each sound is stopped at once, so that a machine with
 // sound stays quiet too.
-class TestQtSoundOutput : public QObject {
+class TestQtSoundOutput : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -98,7 +98,8 @@ QList<QRectF> rectsOf(const PreparedPage &page, const QString &name)
 
 } // namespace
 
-class TestReportEngine : public QObject {
+class TestReportEngine : public QObject
+{
     Q_OBJECT
 
 private slots:

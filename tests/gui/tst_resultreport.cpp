@@ -1,9 +1,9 @@
+#include "player/resultreport.h"
 #include "storage/datafolders.h"
 #include "support/scripteddialogs.h"
 #include "support/testinstallation.h"
 #include "ui/report/reportengine.h"
 #include "ui/report/reportpreview.h"
-#include "player/resultreport.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Remembers the sheets it was asked to show.
-class RecordingPreview final : public ReportPreview {
+class RecordingPreview final : public ReportPreview
+{
 public:
     void showReport(const ReportEngine &engine) override { shown.append(engine.preparedPages()); }
 
@@ -73,7 +74,8 @@ QStringList textsNamed(const QList<PreparedPage> &pages, const QString &name)
 
 } // namespace
 
-class TestResultReport : public QObject {
+class TestResultReport : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -33,7 +33,8 @@ QString programMessages(const QByteArray &output)
 
 } // namespace
 
-class TestStartup : public QObject {
+class TestStartup : public QObject
+{
     Q_OBJECT
 
 private slots:

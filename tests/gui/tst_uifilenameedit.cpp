@@ -34,17 +34,39 @@ void TestFileNameEdit::defaultExtension_data()
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("bare name") << "/pics/cat" << "gif" << "/pics/cat.gif";
-    QTest::newRow("written with a dot") << "/pics/cat" << ".gif" << "/pics/cat.gif";
-    QTest::newRow("written as a pattern") << "/pics/cat" << "*.bmp" << "/pics/cat.bmp";
-    QTest::newRow("has an extension") << "/pics/cat.png" << "gif" << "/pics/cat.png";
-    QTest::newRow("other case kept") << "/snd/ding.WAV" << "wav" << "/snd/ding.WAV";
-    QTest::newRow("dot in the folder only") << "/my.pics/cat" << "gif" << "/my.pics/cat.gif";
-    QTest::newRow("trailing dot") << "/pics/cat." << "gif" << "/pics/cat.gif";
-    QTest::newRow("backslash folder") << "C:\\pics.x\\cat" << "gif" << "C:\\pics.x\\cat.gif";
-    QTest::newRow("no extension given") << "/pics/cat" << "" << "/pics/cat";
-    QTest::newRow("empty name") << "" << "gif" << "";
-    QTest::newRow("a folder") << "/pics/" << "gif" << "/pics/";
+    QTest::newRow("bare name") << "/pics/cat"
+                               << "gif"
+                               << "/pics/cat.gif";
+    QTest::newRow("written with a dot") << "/pics/cat"
+                                        << ".gif"
+                                        << "/pics/cat.gif";
+    QTest::newRow("written as a pattern") << "/pics/cat"
+                                          << "*.bmp"
+                                          << "/pics/cat.bmp";
+    QTest::newRow("has an extension") << "/pics/cat.png"
+                                      << "gif"
+                                      << "/pics/cat.png";
+    QTest::newRow("other case kept") << "/snd/ding.WAV"
+                                     << "wav"
+                                     << "/snd/ding.WAV";
+    QTest::newRow("dot in the folder only") << "/my.pics/cat"
+                                            << "gif"
+                                            << "/my.pics/cat.gif";
+    QTest::newRow("trailing dot") << "/pics/cat."
+                                  << "gif"
+                                  << "/pics/cat.gif";
+    QTest::newRow("backslash folder") << "C:\\pics.x\\cat"
+                                      << "gif"
+                                      << "C:\\pics.x\\cat.gif";
+    QTest::newRow("no extension given") << "/pics/cat"
+                                        << ""
+                                        << "/pics/cat";
+    QTest::newRow("empty name") << ""
+                                << "gif"
+                                << "";
+    QTest::newRow("a folder") << "/pics/"
+                              << "gif"
+                              << "/pics/";
 }
 
 void TestFileNameEdit::defaultExtension()
@@ -60,14 +82,20 @@ void TestFileNameEdit::filterConversion_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("one pair") << "*.wav|*.WAV" << "*.wav (*.WAV)";
-    QTest::newRow("two pairs, odd pattern kept")
-        << "*.bmp|*.bmp|*.jpg|*jpg" << "*.bmp (*.bmp);;*.jpg (*jpg)";
-    QTest::newRow("several patterns") << "Pictures|*.bmp;*.gif" << "Pictures (*.bmp *.gif)";
-    QTest::newRow("description alone") << "*.gif" << "*.gif";
-    QTest::newRow("dangling description") << "All|*.*|*.gif" << "All (*.*);;*.gif (*.gif)";
-    QTest::newRow("already Qt's form") << "Sounds (*.wav)" << "Sounds (*.wav)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("one pair") << "*.wav|*.WAV"
+                              << "*.wav (*.WAV)";
+    QTest::newRow("two pairs, odd pattern kept") << "*.bmp|*.bmp|*.jpg|*jpg"
+                                                 << "*.bmp (*.bmp);;*.jpg (*jpg)";
+    QTest::newRow("several patterns") << "Pictures|*.bmp;*.gif"
+                                      << "Pictures (*.bmp *.gif)";
+    QTest::newRow("description alone") << "*.gif"
+                                       << "*.gif";
+    QTest::newRow("dangling description") << "All|*.*|*.gif"
+                                          << "All (*.*);;*.gif (*.gif)";
+    QTest::newRow("already Qt's form") << "Sounds (*.wav)"
+                                       << "Sounds (*.wav)";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestFileNameEdit::filterConversion()
@@ -81,8 +109,10 @@ void TestFileNameEdit::browsingAppliesTheDefaultExtension_data()
 {
     QTest::addColumn<QString>("picked");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("typed without extension") << "/home/t/ding" << "/home/t/ding.wav";
-    QTest::newRow("with its own extension") << "/home/t/ding.mp3" << "/home/t/ding.mp3";
+    QTest::newRow("typed without extension") << "/home/t/ding"
+                                             << "/home/t/ding.wav";
+    QTest::newRow("with its own extension") << "/home/t/ding.mp3"
+                                            << "/home/t/ding.mp3";
 }
 
 void TestFileNameEdit::browsingAppliesTheDefaultExtension()

@@ -36,8 +36,7 @@ QRect inkBounds(const QImage &image, const QColor &background)
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             const int distance = qAbs(pixel.red() - background.red())
-                                 + qAbs(pixel.green() - background.green())
-                                 + qAbs(pixel.blue() - background.blue());
+                + qAbs(pixel.green() - background.green()) + qAbs(pixel.blue() - background.blue());
             if (distance > 200)
                 bounds |= QRect(x, y, 1, 1);
         }
@@ -81,31 +80,43 @@ void TestFillPanel::pictureModes_data()
 
     const QPoint none(0, 0);
     const auto tl = NineAlignment::TopLeft;
-    QTest::newRow("tile: first copy, left half") << TileMode::Tile << tl << none << QPoint(2, 2) << red;
-    QTest::newRow("tile: first copy, right half") << TileMode::Tile << tl << none << QPoint(7, 2) << green;
+    QTest::newRow("tile: first copy, left half")
+        << TileMode::Tile << tl << none << QPoint(2, 2) << red;
+    QTest::newRow("tile: first copy, right half")
+        << TileMode::Tile << tl << none << QPoint(7, 2) << green;
     QTest::newRow("tile: second copy") << TileMode::Tile << tl << none << QPoint(12, 5) << red;
     QTest::newRow("tile: far corner") << TileMode::Tile << tl << none << QPoint(37, 35) << green;
-    QTest::newRow("tile: moved right, gap filled") << TileMode::Tile << tl << QPoint(5, 0) << QPoint(2, 2) << green;
-    QTest::newRow("tile: moved right, copy start") << TileMode::Tile << tl << QPoint(5, 0) << QPoint(6, 2) << red;
-    QTest::newRow("tile: moved left") << TileMode::Tile << tl << QPoint(-3, 0) << QPoint(0, 0) << red;
-    QTest::newRow("tile: moved left, right half") << TileMode::Tile << tl << QPoint(-3, 0) << QPoint(2, 0) << green;
+    QTest::newRow("tile: moved right, gap filled")
+        << TileMode::Tile << tl << QPoint(5, 0) << QPoint(2, 2) << green;
+    QTest::newRow("tile: moved right, copy start")
+        << TileMode::Tile << tl << QPoint(5, 0) << QPoint(6, 2) << red;
+    QTest::newRow("tile: moved left")
+        << TileMode::Tile << tl << QPoint(-3, 0) << QPoint(0, 0) << red;
+    QTest::newRow("tile: moved left, right half")
+        << TileMode::Tile << tl << QPoint(-3, 0) << QPoint(2, 0) << green;
 
     QTest::newRow("centre: left half") << TileMode::Center << tl << none << QPoint(16, 16) << red;
-    QTest::newRow("centre: right half") << TileMode::Center << tl << none << QPoint(22, 16) << green;
+    QTest::newRow("centre: right half")
+        << TileMode::Center << tl << none << QPoint(22, 16) << green;
     QTest::newRow("centre: outside") << TileMode::Center << tl << none << QPoint(5, 5) << white;
     QTest::newRow("centre: not tiled") << TileMode::Center << tl << none << QPoint(30, 30) << white;
     QTest::newRow("centre: alignment ignored")
         << TileMode::Center << NineAlignment::BottomRight << none << QPoint(16, 16) << red;
-    QTest::newRow("centre: moved") << TileMode::Center << tl << QPoint(10, 0) << QPoint(26, 20) << red;
-    QTest::newRow("centre: moved away") << TileMode::Center << tl << QPoint(10, 0) << QPoint(16, 20) << white;
+    QTest::newRow("centre: moved")
+        << TileMode::Center << tl << QPoint(10, 0) << QPoint(26, 20) << red;
+    QTest::newRow("centre: moved away")
+        << TileMode::Center << tl << QPoint(10, 0) << QPoint(16, 20) << white;
 
     QTest::newRow("stretch: left") << TileMode::Stretch << tl << none << QPoint(5, 20) << red;
     QTest::newRow("stretch: right") << TileMode::Stretch << tl << none << QPoint(35, 20) << green;
-    QTest::newRow("stretch: bottom left") << TileMode::Stretch << tl << none << QPoint(3, 38) << red;
-    QTest::newRow("stretch: offsets ignored") << TileMode::Stretch << tl << QPoint(10, 10) << QPoint(2, 2) << red;
+    QTest::newRow("stretch: bottom left")
+        << TileMode::Stretch << tl << none << QPoint(3, 38) << red;
+    QTest::newRow("stretch: offsets ignored")
+        << TileMode::Stretch << tl << QPoint(10, 10) << QPoint(2, 2) << red;
 
     QTest::newRow("none: top left") << TileMode::None << tl << none << QPoint(2, 2) << red;
-    QTest::newRow("none: top left, right half") << TileMode::None << tl << none << QPoint(7, 2) << green;
+    QTest::newRow("none: top left, right half")
+        << TileMode::None << tl << none << QPoint(7, 2) << green;
     QTest::newRow("none: not tiled") << TileMode::None << tl << none << QPoint(12, 2) << white;
     QTest::newRow("none: bottom right")
         << TileMode::None << NineAlignment::BottomRight << none << QPoint(31, 31) << red;

@@ -87,7 +87,7 @@ void TestRadioGroup::isAtLeastAsWideAsTheWidestItem()
     group.resize(20, 20);
     group.setFont(pixelFont(16));
     const QString longest = QStringLiteral("a rather long answer among short ones");
-    group.setItems({QStringLiteral("a"), longest, QStringLiteral("b")});
+    group.setItems({ QStringLiteral("a"), longest, QStringLiteral("b") });
     const QFontMetrics metrics(group.font());
     QVERIFY(group.width() > metrics.horizontalAdvance(longest));
 }
@@ -105,8 +105,8 @@ void TestRadioGroup::itemsFromOneTextWithLineBreaks()
     RadioGroup group;
     group.setItemsText(QStringLiteral("7 apples\r\n5 pears\r\n2 plums"));
     QCOMPARE(group.items(),
-             QStringList({QStringLiteral("7 apples"), QStringLiteral("5 pears"),
-                          QStringLiteral("2 plums")}));
+        QStringList(
+            { QStringLiteral("7 apples"), QStringLiteral("5 pears"), QStringLiteral("2 plums") }));
     QCOMPARE(group.itemText(1), QStringLiteral("5 pears"));
     QCOMPARE(group.itemText(3), QString());
 }

@@ -83,15 +83,16 @@ void TestWidgets::userChangeTellsTheTabLeftThenTheTabChosen()
     tabs.show();
     QStringList told;
     connect(&tabs, &TabStrip::tabLeaving, this,
-            [&](int index) { told << QStringLiteral("leaving %1").arg(index); });
+        [&](int index) { told << QStringLiteral("leaving %1").arg(index); });
     connect(&tabs, &TabStrip::tabChanged, this,
-            [&](int index) { told << QStringLiteral("changed %1").arg(index); });
+        [&](int index) { told << QStringLiteral("changed %1").arg(index); });
 
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(3).center());
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(0).center());
 
-    QCOMPARE(told, QStringList({QStringLiteral("leaving 1"), QStringLiteral("changed 3"),
-                                QStringLiteral("leaving 3"), QStringLiteral("changed 0")}));
+    QCOMPARE(told,
+        QStringList({ QStringLiteral("leaving 1"), QStringLiteral("changed 3"),
+            QStringLiteral("leaving 3"), QStringLiteral("changed 0") }));
 }
 
 void TestWidgets::memoSpeaksCrLf()
@@ -99,10 +100,10 @@ void TestWidgets::memoSpeaksCrLf()
     Memo memo;
     memo.setText(QStringLiteral("uno\r\ndue\r\ntre"));
     QCOMPARE(memo.lines(),
-             QStringList({QStringLiteral("uno"), QStringLiteral("due"), QStringLiteral("tre")}));
+        QStringList({ QStringLiteral("uno"), QStringLiteral("due"), QStringLiteral("tre") }));
     QCOMPARE(memo.toPlainText(), QStringLiteral("uno\ndue\ntre"));
     QCOMPARE(memo.text(), QStringLiteral("uno\r\ndue\r\ntre"));
-    memo.setLines({QStringLiteral("a"), QString(), QStringLiteral("b")});
+    memo.setLines({ QStringLiteral("a"), QString(), QStringLiteral("b") });
     QCOMPARE(memo.text(), QStringLiteral("a\r\n\r\nb"));
     memo.setText(QString());
     QCOMPARE(memo.lines(), QStringList());
@@ -178,7 +179,7 @@ void TestWidgets::hintShowsWrappedTextAtThePointUntilHidden()
     const QSize oneLine = hint.size();
 
     hint.showHint(QStringLiteral("a much longer help text that cannot fit on one short line"),
-                  QPoint(10, 10));
+        QPoint(10, 10));
     QVERIFY(hint.width() <= 100 + 20);
     QVERIFY(hint.height() > oneLine.height() * 2);
 
@@ -246,13 +247,13 @@ void TestWidgets::mouseEventsBecomeSignals()
     QList<Qt::MouseButton> pressed;
     QList<QPoint> released;
     connect(events, &MouseEvents::pressed, this,
-            [&](QMouseEvent *event) { pressed << event->button(); });
+        [&](QMouseEvent *event) { pressed << event->button(); });
     connect(events, &MouseEvents::released, this,
-            [&](QMouseEvent *event) { released << event->position().toPoint(); });
+        [&](QMouseEvent *event) { released << event->position().toPoint(); });
     QTest::mousePress(&label, Qt::RightButton, {}, QPoint(5, 6));
     QTest::mouseRelease(&label, Qt::RightButton, {}, QPoint(7, 8));
-    QCOMPARE(pressed, QList<Qt::MouseButton>({Qt::RightButton}));
-    QCOMPARE(released, QList<QPoint>({QPoint(7, 8)}));
+    QCOMPARE(pressed, QList<Qt::MouseButton>({ Qt::RightButton }));
+    QCOMPARE(released, QList<QPoint>({ QPoint(7, 8) }));
 }
 
 QTEST_MAIN(TestWidgets)

@@ -6,13 +6,12 @@ namespace solvaro {
 
 namespace {
 
-template<typename T>
-T takeAnswer(QList<T> &answers, const char *kind)
+template<typename T> T takeAnswer(QList<T> &answers, const char *kind)
 {
     if (answers.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unscripted %1 dialog").arg(QLatin1String(kind))),
-                     __FILE__, __LINE__);
-        return T{};
+            __FILE__, __LINE__);
+        return T {};
     }
     return answers.takeFirst();
 }
@@ -36,8 +35,8 @@ bool ScriptedDialogs::askYesNo(const QString &text, const QString &caption)
     return takeAnswer(yesNoAnswers, "yes/no");
 }
 
-std::optional<QString> ScriptedDialogs::inputText(const QString &caption, const QString &prompt,
-                                                  const QString &, bool masked)
+std::optional<QString> ScriptedDialogs::inputText(
+    const QString &caption, const QString &prompt, const QString &, bool masked)
 {
     prompts << prompt;
     lastCaption = caption;
@@ -45,8 +44,8 @@ std::optional<QString> ScriptedDialogs::inputText(const QString &caption, const 
     return takeAnswer(inputAnswers, "input");
 }
 
-QString ScriptedDialogs::openFileName(const QString &caption, const QString &folder,
-                                      const QString &filter)
+QString ScriptedDialogs::openFileName(
+    const QString &caption, const QString &folder, const QString &filter)
 {
     lastCaption = caption;
     lastFolder = folder;
@@ -54,8 +53,8 @@ QString ScriptedDialogs::openFileName(const QString &caption, const QString &fol
     return takeAnswer(fileAnswers, "open file");
 }
 
-QString ScriptedDialogs::saveFileName(const QString &caption, const QString &folder,
-                                      const QString &filter, const QString &)
+QString ScriptedDialogs::saveFileName(
+    const QString &caption, const QString &folder, const QString &filter, const QString &)
 {
     lastCaption = caption;
     lastFolder = folder;

@@ -9,7 +9,7 @@ namespace solvaro {
 
 TestInstallation::TestInstallation()
 {
-    for (const char *name : {"SOL_INI", "SOL_IMG", "SOL_WAV", "SOL_TMP"})
+    for (const char *name : { "SOL_INI", "SOL_IMG", "SOL_WAV", "SOL_TMP" })
         QDir(m_dir.path()).mkpath(QLatin1String(name));
 }
 
@@ -55,8 +55,8 @@ void TestInstallation::copyFrom(const QString &sourceFolder) const
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::remove(target);
         QFile::copy(file, target);
-        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                     | QFile::ReadOther);
+        QFile(target).setPermissions(
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 }
 

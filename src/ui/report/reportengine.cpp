@@ -87,7 +87,8 @@ void paintPicture(QPainter &painter, const ReportObject &object, const QRectF &b
 
 // Lays the bands of one template page out on as many sheets of paper as the
 // rows need.
-class ReportEngine::Builder {
+class ReportEngine::Builder
+{
 public:
     Builder(ReportEngine &engine, const ReportPage &page)
         : m_engine(engine)

@@ -39,7 +39,8 @@ struct PreparedPage {
 // objects, builds the sheets of paper band by band while asking the program
 // for rows and variable values, and paints them on a printer, a PDF file or
 // a preview.
-class ReportEngine {
+class ReportEngine
+{
 public:
     using DataSetCallback = std::function<void(ReportDataOperation operation, int &value)>;
     using ValueCallback = std::function<QString(const QString &name)>;

@@ -28,8 +28,8 @@ void ReportPreviewDialog::showReport(const ReportEngine &engine)
     // Big enough to read the sheet: most of the program's window, or of the
     // screen without one.
     const QRect area = m_parent ? m_parent->window()->geometry()
-        : dialog.screen() ? dialog.screen()->availableGeometry()
-                          : QRect();
+        : dialog.screen()       ? dialog.screen()->availableGeometry()
+                                : QRect();
     if (area.isValid()) {
         dialog.resize(area.size() * 0.85);
         dialog.move(area.center() - dialog.rect().center());

@@ -11,7 +11,8 @@ class ReportEngine;
 
 // Where a built report is shown: a preview window from which it is printed
 // or saved as PDF. Tests put a recorder in its place.
-class ReportPreview {
+class ReportPreview
+{
 public:
     virtual ~ReportPreview() = default;
 
@@ -21,7 +22,8 @@ public:
 
 // The print preview window, with a button that saves the report as PDF in a
 // file the user picks (the dialogs open in the documents folder).
-class ReportPreviewDialog final : public ReportPreview {
+class ReportPreviewDialog final : public ReportPreview
+{
 public:
     ReportPreviewDialog(Dialogs &dialogs, QWidget *parent = nullptr,
         DocumentsFolderLookup documents = systemDocumentsFolder);

@@ -28,7 +28,8 @@ Section splitHeader(const QString &header)
 }
 
 // Reads the keys of one section of the template.
-class SectionReader {
+class SectionReader
+{
 public:
     SectionReader(const IniFile &file, const QString &section)
         : m_file(file)
