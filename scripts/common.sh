@@ -11,6 +11,7 @@ PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-comic-neue
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xdotool x11-utils poppler-utils
+    clang-format ccache
 )
 
 install_missing() {
