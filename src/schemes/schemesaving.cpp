@@ -57,21 +57,30 @@ QStringList saveSchemes(
 
     const QString section = globalSettings::commonArea;
     QStringList created;
-    for (int s = 0; s < sheets.size(); ++s) {
-        const SheetScheme &sheet = sheets.at(s);
-        globalSettingsFile.writeString(section, globalSettings::sheetKey(s), sheet.scheme);
-        for (int k = 0; k < sheet.patterns.size(); ++k) {
-            globalSettingsFile.writeString(
-                section, globalSettings::sheetPatternKey(s, k), sheet.patterns.at(k));
+    // All or nothing: a failure takes away the exercise files made on the way,
+    // so that nothing points at them or stands in the way of an undo.
+    try {
+        for (int s = 0; s < sheets.size(); ++s) {
+            const SheetScheme &sheet = sheets.at(s);
+            globalSettingsFile.writeString(section, globalSettings::sheetKey(s), sheet.scheme);
+            for (int k = 0; k < sheet.patterns.size(); ++k) {
+                globalSettingsFile.writeString(
+                    section, globalSettings::sheetPatternKey(s, k), sheet.patterns.at(k));
+            }
+            const QString file = schemeKeys::exerciseFileOf(s);
+            globalSettingsFile.writeString(section, globalSettings::iniFileKey(s), file);
+            globalSettingsFile.writeInteger(
+                section, globalSettings::maxKey(s), sheet.exerciseCount);
+            if (createExerciseFile(folders, file))
+                created.append(file);
         }
-        const QString file = schemeKeys::exerciseFileOf(s);
-        globalSettingsFile.writeString(section, globalSettings::iniFileKey(s), file);
-        globalSettingsFile.writeInteger(section, globalSettings::maxKey(s), sheet.exerciseCount);
-        if (createExerciseFile(folders, file))
-            created.append(file);
+        // One write at the end: a failure on the way leaves the catalogue whole.
+        globalSettingsFile.updateFile();
+    } catch (...) {
+        for (const QString &file : std::as_const(created))
+            QFile::remove(folders.resolve(file));
+        throw;
     }
-    // One write at the end: a failure on the way leaves the catalogue whole.
-    globalSettingsFile.updateFile();
     return created;
 }
 

@@ -26,7 +26,8 @@ struct SheetScheme {
 // A sheet without any section keeps its position with an empty scheme string,
 // so that the sheets after it stay listed and keep their exercise files.
 // Returns the exercise files created (relative paths). Throws solvaro::Error
-// when a file cannot be written; the global settings file is then unchanged.
+// when a file cannot be written; the global settings file is then unchanged
+// and the exercise files it made are gone again.
 QStringList saveSchemes(
     IniFile &globalSettingsFile, const DataFolders &folders, const QList<SheetScheme> &sheets);
 

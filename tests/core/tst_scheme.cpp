@@ -1,12 +1,16 @@
 #include "base/error.h"
+#include "schemes/formulapattern.h"
 #include "schemes/scheme.h"
 #include "schemes/schemesaving.h"
+#include "schemes/schemetree.h"
+#include "schemes/sheetdeletion.h"
 #include "storage/datafolders.h"
 #include "storage/globalsettings.h"
 #include "storage/inifile.h"
 #include "support/testinstallation.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace solvaro;
@@ -60,6 +64,13 @@ private slots:
     void saveWithoutBlankExerciseFile();
     void saveRemovesSheetsPastTheHundredth();
     void failedCopyLeavesCatalogueUnchanged();
+
+    void editorTreeKeepsSchemesAndPatterns_data();
+    void editorTreeKeepsSchemesAndPatterns();
+    void operationCounts_data();
+    void operationCounts();
+    void deletingASheetMovesTheFilesAfterIt_data();
+    void deletingASheetMovesTheFilesAfterIt();
 
 private:
     Scheme load(int sheet, int exercise = 0) const;
@@ -304,6 +315,164 @@ void TestScheme::failedCopyLeavesCatalogueUnchanged()
     QVERIFY_THROWS_EXCEPTION(
         Error, saveSchemes(global, *m_folders, { sheet(u"|F"_s), sheet(u"|E"_s) }));
     QCOMPARE(m_installation->readFile(Global), before);
+    // The file made for the first sheet goes again: nothing points at it.
+    QVERIFY(!QFile::exists(m_installation->path(u"SOL_INI/Tipo0.INI"_s)));
+}
+
+void TestScheme::editorTreeKeepsSchemesAndPatterns_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QStringList>("patterns");
+
+    QTest::newRow("sections, groups, formulas and equivalences")
+        << QByteArray("SHEET_0=|CF|FE\r\nSHEET_0_EXP_0=A=X\r\nSHEET_0_EXP_1=AoB=X\r\n"
+                      "SHEET_0_EXP_2=Yo?Xo\r\n")
+        << u"|CF|FE"_s << QStringList { u"A=X"_s, u"AoB=X"_s, u"Yo?Xo"_s };
+    // Each step keeps its own pattern even when one before it has none.
+    QTest::newRow("missing pattern") << QByteArray("SHEET_0=|FF\r\nSHEET_0_EXP_1=AoB=X\r\n")
+                                     << u"|FF"_s << QStringList { QString(), u"AoB=X"_s };
+    QTest::newRow("empty pattern as saved for none")
+        << QByteArray("SHEET_0=|FE\r\nSHEET_0_EXP_0=\r\nSHEET_0_EXP_1=Yo?Xo\r\n") << u"|FE"_s
+        << QStringList { QString(), u"Yo?Xo"_s };
+    QTest::newRow("steps before the first section")
+        << QByteArray("SHEET_0=CF|C\r\nSHEET_0_EXP_0=AoB=X\r\n") << u"CF|C"_s
+        << QStringList { u"AoB=X"_s };
+    QTest::newRow("sheet without sections")
+        << QByteArray("SHEET_0=\r\n") << QString() << QStringList();
+}
+
+// What the editor loads, it saves back unchanged.
+void TestScheme::editorTreeKeepsSchemesAndPatterns()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, scheme);
+    QFETCH(QStringList, patterns);
+
+    writeGlobal(stored + "MAX0=4\r\nSHEET_1=|C\r\n");
+    const QList<SchemeNode> sheets = loadSchemeTree(IniFile(m_installation->path(Global)));
+    QCOMPARE(sheets.size(), 2);
+    QCOMPARE(sheets.at(0).text, u"SHEET 1"_s);
+    QCOMPARE(sheets.at(1).exerciseCount, 1);
+    const SheetScheme saved = sheetSchemeOf(sheets.at(0));
+    QCOMPARE(saved.scheme, scheme);
+    QCOMPARE(saved.patterns, patterns);
+    QCOMPARE(saved.exerciseCount, 4);
+}
+
+void TestScheme::operationCounts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pattern");
+
+    QTest::newRow("one") << u"1"_s << u"AoB=X"_s;
+    QTest::newRow("three, with blanks") << u" 3 "_s << u"AoBoCoD=X"_s;
+    QTest::newRow("none") << u"0"_s << u"A=X"_s;
+    QTest::newRow("up to Z") << u"25"_s
+                             << u"AoBoCoDoEoFoGoHoIoJoKoLoMoNoOoPoQoRoSoToUoVoWoXoYoZ=X"_s;
+    // Refused, so that the dialog asks again.
+    QTest::newRow("word") << u"tre"_s << QString();
+    QTest::newRow("negative") << u"-1"_s << QString();
+    QTest::newRow("past Z") << u"26"_s << QString();
+    QTest::newRow("huge") << u"2147483647"_s << QString();
+    QTest::newRow("fraction") << u"2.5"_s << QString();
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestScheme::operationCounts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pattern);
+
+    const std::optional<int> operations = parseOperationCount(typed);
+    QCOMPARE(operations.has_value(), !pattern.isEmpty());
+    if (!operations)
+        return;
+    QCOMPARE(formulaPattern(*operations), pattern);
+    // The editor proposes what the pattern has.
+    QCOMPARE(operationCount(pattern), *operations);
+}
+
+void TestScheme::deletingASheetMovesTheFilesAfterIt_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("sheetCount");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("message");
+
+    const QStringList four { u"Tipo0.INI"_s, u"Tipo1.INI"_s, u"tipo2.ini"_s, u"Tipo3.INI"_s };
+    // after: what each of Tipo0 to Tipo4 then holds, "-" for no file.
+    QTest::newRow("second of four, one named in lower case")
+        << four << 1 << 4 << QString()
+        << QStringList { u"Tipo0.INI"_s, u"tipo2.ini"_s, u"Tipo3.INI"_s, u"-"_s, u"-"_s }
+        << QString();
+    QTest::newRow("a sheet without a file keeps its number free")
+        << QStringList { u"Tipo0.INI"_s, u"Tipo1.INI"_s, u"Tipo3.INI"_s } << 0 << 4 << QString()
+        << QStringList { u"Tipo1.INI"_s, u"-"_s, u"Tipo3.INI"_s, u"-"_s, u"-"_s } << QString();
+    QTest::newRow("the deleted sheet had no file")
+        << QStringList { u"Tipo0.INI"_s, u"Tipo2.INI"_s } << 1 << 3 << QString()
+        << QStringList { u"Tipo0.INI"_s, u"Tipo2.INI"_s, u"-"_s, u"-"_s, u"-"_s } << QString();
+    QTest::newRow("file that cannot be deleted")
+        << four << 1 << 4 << u"Tipo1.INI"_s
+        << QStringList { u"Tipo0.INI"_s, u"Tipo1.INI"_s, u"tipo2.ini"_s, u"Tipo3.INI"_s, u"-"_s }
+        << u"Impossibile cancellare il file: %1Tipo1.INI"_s;
+    QTest::newRow("file that cannot be renamed")
+        << four << 1 << 4 << u"Tipo3.INI"_s
+        << QStringList { u"Tipo0.INI"_s, u"Tipo1.INI"_s, u"tipo2.ini"_s, u"Tipo3.INI"_s, u"-"_s }
+        << u"Impossibile rinominare il file: %1Tipo3.INI"_s;
+    QTest::newRow("catalogue that cannot be saved")
+        << four << 1 << 4 << u"save"_s
+        << QStringList { u"Tipo0.INI"_s, u"Tipo1.INI"_s, u"tipo2.ini"_s, u"Tipo3.INI"_s, u"-"_s }
+        << u"Unable to write to GLOBAL.INI"_s;
+}
+
+void TestScheme::deletingASheetMovesTheFilesAfterIt()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, sheet);
+    QFETCH(int, sheetCount);
+    QFETCH(QString, failing);
+    QFETCH(QStringList, after);
+    QFETCH(QString, message);
+
+    // Every file holds its own first name.
+    for (const QString &name : files)
+        m_installation->writeFile(u"SOL_INI/"_s + name, name.toLatin1());
+    const QString folder = m_installation->path(u"SOL_INI/"_s);
+    FileMoves moves = realFileMoves();
+    const auto real = moves.rename;
+    moves.rename = [&](const QString &from, const QString &to) {
+        return QFileInfo(from).fileName() != failing && real(from, to);
+    };
+    int saves = 0;
+    const auto save = [&] {
+        ++saves;
+        if (failing == u"save"_s)
+            throw Error(u"Unable to write to GLOBAL.INI"_s);
+    };
+
+    std::optional<QString> failure;
+    try {
+        failure = deleteSheetExerciseFile(*m_folders, sheet, sheetCount, save, moves);
+    } catch (const Error &error) {
+        failure = error.message();
+    }
+
+    QCOMPARE(failure.value_or(QString()), message.replace(u"%1"_s, folder));
+    // A move that failed saves nothing.
+    QCOMPARE(saves, failing.isEmpty() || failing == u"save"_s ? 1 : 0);
+    for (int j = 0; j < after.size(); ++j) {
+        const QString stored = u"SOL_INI\\Tipo%1.INI"_s.arg(j);
+        QCOMPARE(m_folders->exists(stored), after.at(j) != u"-"_s);
+        if (m_folders->exists(stored))
+            QCOMPARE(QString::fromLatin1(m_installation->readFile(
+                         u"SOL_INI/"_s + QFileInfo(m_folders->resolve(stored)).fileName())),
+                after.at(j));
+    }
+    // Nothing is left aside.
+    QCOMPARE(QDir(folder).entryList({ u"*.deleted*"_s }, QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestScheme)
