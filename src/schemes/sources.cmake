@@ -7,4 +7,5 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/sheetdeletion.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/schemenodelook.cpp
 )

@@ -38,4 +38,13 @@ void TreeView::setAllExpanded(bool expanded)
         collapseAll();
 }
 
+void TreeView::setSubtreeExpanded(QTreeWidgetItem *node, bool expanded)
+{
+    if (!node)
+        return;
+    node->setExpanded(expanded);
+    for (int i = 0; i < node->childCount(); ++i)
+        setSubtreeExpanded(node->child(i), expanded);
+}
+
 } // namespace solvaro

@@ -22,6 +22,8 @@ public:
     // The node under a point of the viewport, or null.
     QTreeWidgetItem *nodeAt(const QPoint &point) const { return itemAt(point); }
     void setAllExpanded(bool expanded);
+    // Expands or collapses a node with all the nodes below it.
+    static void setSubtreeExpanded(QTreeWidgetItem *node, bool expanded);
 };
 
 } // namespace solvaro

@@ -36,9 +36,10 @@ bool ScriptedDialogs::askYesNo(const QString &text, const QString &caption)
 }
 
 std::optional<QString> ScriptedDialogs::inputText(
-    const QString &caption, const QString &prompt, const QString &, bool masked)
+    const QString &caption, const QString &prompt, const QString &defaultText, bool masked)
 {
     prompts << prompt;
+    defaultTexts << defaultText;
     lastCaption = caption;
     lastMasked = masked;
     return takeAnswer(inputAnswers, "input");

@@ -17,6 +17,8 @@ public:
     QStringList errors;
     QStringList questions;
     QStringList prompts;
+    // The text each input dialog offered.
+    QStringList defaultTexts;
 
     // Answers, consumed in order.
     QList<bool> yesNoAnswers;

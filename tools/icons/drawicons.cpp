@@ -181,6 +181,23 @@ void turnBack(QPainter &p)
     p.drawPolygon(polygon({ { 14, 58 }, { 80, 70 }, { 34, 118 } }));
 }
 
+void tree(QPainter &p)
+{
+    p.setPen(outline(8));
+    p.drawPolyline(polygon({ { 52, 58 }, { 52, 150 }, { 96, 150 } }));
+    p.drawLine(QPointF(52, 100), QPointF(96, 100));
+    p.setPen(outline());
+    p.setBrush(QColor(0x1e, 0x88, 0xe5));
+    p.drawRoundedRect(QRectF(18, 16, 68, 46), 8, 8);
+    p.setBrush(QColor(0xff, 0xb7, 0x4d));
+    p.drawRoundedRect(QRectF(96, 80, 78, 40), 8, 8);
+    p.setBrush(QColor(0x81, 0xc7, 0x84));
+    p.drawRoundedRect(QRectF(96, 130, 78, 40), 8, 8);
+    p.setPen(outline(10, Qt::white));
+    p.drawLine(QPointF(38, 39), QPointF(66, 39));
+    p.drawLine(QPointF(52, 27), QPointF(52, 51));
+}
+
 void writeIcon(const QString &folder, const char *name, const std::function<void(QPainter &)> &draw)
 {
     QImage image(iconSize, iconSize, QImage::Format_ARGB32_Premultiplied);
@@ -216,5 +233,6 @@ int main(int argc, char **argv)
     writeIcon(folder, "speaker", speaker);
     writeIcon(folder, "soluzione", bulb);
     writeIcon(folder, "ripristina", turnBack);
+    writeIcon(folder, "espandi", tree);
     return 0;
 }

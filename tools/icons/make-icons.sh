@@ -1,5 +1,5 @@
 #!/bin/bash
-# Draws the main window's toolbar icons into src/app/icons/ as 48 x 48 PNG
+# Draws the toolbar icons of the main window and the scheme editor into src/app/icons/ as 48 x 48 PNG
 # files. The PNGs are committed, so a build needs none of this; run it again
 # after changing a drawing in drawicons.cpp.
 set -euo pipefail
