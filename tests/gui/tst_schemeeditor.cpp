@@ -221,8 +221,18 @@ void TestSchemeEditor::deletingASheetRenumbersItsFiles()
     const QByteArray globalBefore = file(u"SOL_INI/GLOBAL.INI"_s);
     const QByteArray third = file(u"SOL_INI/Tipo2.INI"_s);
     inEditor([&](TFeditschemi *editor) {
+        // With no node chosen the whole tree closes and opens; with one, that
+        // node with everything below it.
+        QTreeWidgetItem *first = editor->TreeView->topLevelItem(0);
+        QTest::mouseClick(editor->LMDcopy, Qt::LeftButton);
+        QVERIFY(!first->isExpanded());
+        QVERIFY(!editor->TreeView->topLevelItem(2)->isExpanded());
+        editor->TreeView->setCurrentItem(first);
+        QTest::mouseClick(editor->LMDcopy, Qt::LeftButton);
+        QVERIFY(first->child(1)->child(0)->isExpanded());
+        QVERIFY(!editor->TreeView->topLevelItem(2)->isExpanded());
+
         // Reloading drops the changes without asking.
-        editor->TreeView->setCurrentItem(editor->TreeView->topLevelItem(0));
         QMetaObject::invokeMethod(editor, "SHEETclick");
         QCOMPARE(editor->TreeView->topLevelItemCount(), 4);
         QTest::mouseClick(editor->LMDcarica, Qt::LeftButton);
