@@ -100,23 +100,48 @@ QString DataFolders::globalSettingsFile() const
     return resolve(QLatin1String(dataFolder::globalSettings));
 }
 
-QString DataFolders::pickInto(const QString &folder, const QString &pickedFile) const
+QString DataFolders::storedNameFor(const QString &folder, const QString &pickedFile) const
 {
-    const QFileInfo picked(pickedFile);
-    if (!picked.isFile())
-        return QString();
     QString storedFolder = folder;
     if (!storedFolder.endsWith(QLatin1Char('\\')))
         storedFolder += QLatin1Char('\\');
-    const QString stored = storedFolder + picked.fileName();
+    const QString bareName = QFileInfo(pickedFile).fileName();
+    if (bareName.isEmpty())
+        return storedFolder;
+    // A backslash in a Linux file name would read back as a folder.
+    if (bareName.contains(QLatin1Char('\\')))
+        return QString();
+    const QString stored = storedFolder + bareName;
+    return resolve(stored).isEmpty() ? QString() : stored;
+}
+
+bool DataFolders::isStoredFile(const QString &stored, const QString &pickedFile) const
+{
     const QString target = resolve(stored);
-    if (target.isEmpty())
+    if (target.isEmpty() || pickedFile.isEmpty())
+        return false;
+    const QFileInfo existing(target);
+    const QFileInfo picked(pickedFile);
+    if (existing.exists() && picked.exists()
+        && existing.canonicalFilePath() == picked.canonicalFilePath())
+        return true;
+    return QDir::cleanPath(picked.absoluteFilePath())
+               .compare(QDir::cleanPath(existing.absoluteFilePath()), Qt::CaseInsensitive)
+        == 0;
+}
+
+QString DataFolders::pickInto(const QString &folder, const QString &pickedFile) const
+{
+    if (!QFileInfo(pickedFile).isFile())
+        return QString();
+    const QString stored = storedNameFor(folder, pickedFile);
+    if (stored.isEmpty())
         return QString();
     // A file picked from the data folder itself is already in place.
-    const QFileInfo existing(target);
-    if (existing.exists() && existing.canonicalFilePath() == picked.canonicalFilePath())
+    if (isStoredFile(stored, pickedFile))
         return stored;
-    if (!QDir().mkpath(existing.absolutePath()) || !copyFile(pickedFile, target))
+    const QString target = resolve(stored);
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !copyFile(pickedFile, target))
         return QString();
     return stored;
 }

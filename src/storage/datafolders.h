@@ -39,6 +39,15 @@ public:
     // "SOL_INI\\GLOBAL.INI" resolved.
     QString globalSettingsFile() const;
 
+    // The value a file picked for a data folder ("SOL_WAV\\") is stored as: the
+    // folder plus the file's bare name, or the folder alone for a name-less
+    // path. Empty when the bare name cannot live in that folder, because it
+    // would be read as a path below the folder or out of it.
+    QString storedNameFor(const QString &folder, const QString &pickedFile) const;
+    // Whether a picked file is the very file a stored value names, whatever
+    // the letter case of either path; copying it onto itself would lose it.
+    bool isStoredFile(const QString &stored, const QString &pickedFile) const;
+
     // Copies a file the user picked into a data folder ("SOL_IMG\\") under its
     // bare name, overwriting, and returns the value to store: the folder plus
     // the bare name. Returns an empty string when the copy fails.

@@ -231,6 +231,11 @@ void TestDataFolders::pickFailures()
     installation.writeFile(QStringLiteral("x.bmp"), "BM");
     QCOMPARE(folders.pickInto(QStringLiteral("..\\"), installation.path(QStringLiteral("x.bmp"))),
         QString());
+    // A Linux name with a backslash would read back as a path.
+    QFile odd(QDir(installation.folder()).filePath(QStringLiteral("..\\x.bmp")));
+    QVERIFY(odd.open(QIODevice::WriteOnly));
+    odd.close();
+    QCOMPARE(folders.pickInto(QStringLiteral("SOL_IMG\\"), odd.fileName()), QString());
 }
 
 void TestDataFolders::sheetList_data()
