@@ -6,6 +6,7 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_feedback.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_formulafield.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_formulas.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/unitp3_handles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_progress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_report.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_sheet.cpp

@@ -93,6 +93,7 @@ void TFormP3::FormCreate()
 
     buildProblemArea();
     buildQuestionPanel();
+    CreateNodes();
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -29,6 +29,7 @@ class HintWindow;
 class IniFile;
 class RadioGroup;
 class ReportPreview;
+class ResizeHandles;
 class ScrollBox;
 class SpeedButton;
 class TextLabel;
@@ -85,6 +86,8 @@ public:
     QMenu *PopupMenu1 = nullptr;
     HintWindow *msg = nullptr;
     QTimer *Timer1 = nullptr;
+    // The resize handles "Node0" to "Node7" around the exercise picture.
+    ResizeHandles *Nodes = nullptr;
 
     // State.
     QString exerciseFileName;
@@ -144,6 +147,14 @@ public:
     void ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos);
     void ImageMouseMove(const QPoint &screenPos);
     void ImageMouseUp(Qt::MouseButton button);
+    // The resize handles (teacher): shown around a control, hidden or shown
+    // all together, and dragged; the control's geometry is stored when the
+    // drag ends.
+    void PlaceNodes(QWidget *control);
+    void ShowNodes(bool visible);
+    void NodeMouseDown(int node, const QPoint &screenPos);
+    void NodeMouseMove(int node, const QPoint &screenPos);
+    void NodeMouseUp(int node);
 
     // Progress files (page commands 3, 2 and 9): the save and open dialogs
     // start in the documents folder; the pupil's own file resumes the exercise
@@ -263,7 +274,8 @@ private:
     AnimatedPicture *newWorkAreaPicture();
     bool onShow() const;
 
-    // Teacher's editing (unitp3_editing.cpp).
+    // Teacher's editing (unitp3_editing.cpp, unitp3_handles.cpp).
+    void CreateNodes();
     void storeDraggedPosition(QWidget *element);
     void storePictureGeometry();
     void setEditingCursors();
@@ -287,7 +299,9 @@ private:
     // Teacher's dragging.
     bool m_textDragging = false;
     bool m_pictureDragging = false;
+    bool m_handleResizing = false;
     QPoint m_lastCursor;
+    QPointer<QWidget> m_handleTarget;
 };
 
 } // namespace solvaro

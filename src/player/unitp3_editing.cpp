@@ -10,10 +10,11 @@
 #include "storage/designspace.h"
 #include "storage/inifile.h"
 #include "ui/animatedpicture.h"
+#include "ui/filefilter.h"
 #include "ui/fillpanel.h"
 #include "ui/textlabel.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cmath>
@@ -22,7 +23,9 @@ namespace solvaro {
 
 namespace {
 
-const QString PictureFilter = QStringLiteral("Pictures (*.bmp *.jpg *.jpeg)");
+const QString PictureFilter = QStringLiteral("*.bmp|*.bmp;*.jpg|*.jpg");
+// Of the extensions listed, a name typed without one gets the first.
+const QString PictureDefaultExtension = QStringLiteral("*.bmp;*,jpg");
 
 } // namespace
 
@@ -111,6 +114,7 @@ void TFormP3::ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos)
     if (button == Qt::LeftButton || button == Qt::MiddleButton) {
         m_pictureDragging = true;
         m_lastCursor = screenPos;
+        PlaceNodes(LMDimage);
         return;
     }
     if (button != Qt::RightButton)
@@ -118,18 +122,28 @@ void TFormP3::ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos)
 
     // A new picture for the exercise, copied into the pictures folder unless
     // a file of that name is there already.
-    const QString chosen = m_context.env.dialogs->openFileName(QStringLiteral("Picture"),
-        m_context.folders.resolve(QString(dataFolder::images)), PictureFilter);
+    Dialogs &dialogs = *m_context.env.dialogs;
+    const QString chosen = withDefaultExtension(
+        dialogs.openFileName(QStringLiteral("Picture"),
+            m_context.folders.resolve(QString(dataFolder::images)), toQtFileFilter(PictureFilter)),
+        PictureDefaultExtension.section(QLatin1Char(';'), 0, 0));
     if (chosen.isEmpty())
         return;
-    const QString stored = dataFolder::images + QFileInfo(chosen).fileName();
+    const QString stored = m_context.folders.storedNameFor(dataFolder::images, chosen);
+    if (stored.isEmpty()) {
+        dialogs.showMessage(
+            QStringLiteral("The file \"%1\" cannot be kept in the folder %2 under its name. "
+                           "Please give it a plain name and choose it again.")
+                .arg(QFileInfo(chosen).fileName(), dataFolder::images));
+        return;
+    }
+    if (!m_context.folders.exists(stored)
+        && m_context.folders.pickInto(dataFolder::images, chosen).isEmpty()) {
+        dialogs.showMessage(QStringLiteral("Unable to copy %1 into the folder %2.")
+                                .arg(QDir::toNativeSeparators(chosen), dataFolder::images));
+        return;
+    }
     const QString target = m_context.folders.resolve(stored);
-    if (target.isEmpty())
-        return;
-    if (!QFileInfo(target).isFile())
-        QFile::copy(chosen, target);
-    if (!QFileInfo(target).isFile())
-        return;
     imagePath = target;
     const QString extension = QFileInfo(target).suffix().toLower();
     if (extension == QLatin1String("bmp")) {
@@ -147,6 +161,7 @@ void TFormP3::ImageMouseDown(Qt::MouseButton button, const QPoint &screenPos)
         }
     }
     LMDimage->setStretch(true);
+    PlaceNodes(LMDimage);
     IniFile file(m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
     file.writeString(exerciseSection, QStringLiteral("LMDimage.imgName"), stored);
     file.updateFile();
@@ -160,6 +175,7 @@ void TFormP3::ImageMouseMove(const QPoint &screenPos)
     LMDimage->setCursor(Qt::SizeAllCursor);
     LMDimage->move(LMDimage->pos() + (screenPos - m_lastCursor));
     m_lastCursor = screenPos;
+    PlaceNodes(LMDimage);
 }
 
 void TFormP3::ImageMouseUp(Qt::MouseButton)

@@ -100,6 +100,7 @@ void TFormP3::PREPARE_EXERCISE()
         = m_context.forms.Form1 ? m_context.forms.Form1->SheetFiles.value(sheet) : QString();
     Timer1->stop();
     msg->hideHint();
+    ShowNodes(false);
     m_logic.setEditMode(editMode());
     SB->scrollToTop();
 
@@ -150,6 +151,8 @@ void TFormP3::INIZIO()
     buildSectionBands();
     writeMessageLabels();
     loadExercisePicture();
+    if (teacher)
+        PlaceNodes(LMDimage);
     GifTop->setAutoSize(true);
     GifTop->setTransparent(true);
     GifTop->setVisible(teacher);

@@ -3,6 +3,7 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/alignments.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filefilter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillgeometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/handlegeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/keycolor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/linebreaktext.cpp
 )
@@ -19,6 +20,7 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/pagehost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picturebutton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/radiogroup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resizehandles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scrollbox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/speedbutton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tabstrip.cpp

@@ -4,6 +4,7 @@
 #include "storage/designspace.h"
 #include "ui/fillpanel.h"
 #include "ui/memo.h"
+#include "ui/resizehandles.h"
 
 #include <QTest>
 
@@ -35,6 +36,8 @@ private slots:
     void draggingTheProblemTextStoresItsPlace();
     void draggingTheTopAnimationStoresItsPlace();
     void draggingThePictureStoresItsPlace();
+    void resizeHandlesFollowTheirRules_data();
+    void resizeHandlesFollowTheirRules();
     void aNewPictureIsCopiedAndStored();
 
 private:
@@ -312,11 +315,77 @@ void TestPlayerTeacher::draggingThePictureStoresItsPlace()
     player()->ImageMouseMove(QPoint(50, 50) + QPoint(400, 300) - picture->pos());
     player()->ImageMouseUp(Qt::LeftButton);
     QCOMPARE(picture->pos(), QPoint(400, 300));
+    // The handles came along.
+    QCOMPARE(picture->mapFromGlobal(player()->Nodes->handle(0)->mapToGlobal(QPoint(2, 2))),
+        QPoint(0, 0));
     // Positions in the design space, sizes in pixels.
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Left"_s), u"800"_s);
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Top"_s), u"600"_s);
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Width"_s), u"180"_s);
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Height"_s), u"144"_s);
+}
+
+void TestPlayerTeacher::resizeHandlesFollowTheirRules_data()
+{
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<int>("node");
+    QTest::addColumn<QPoint>("drag");
+    // Change of left, top, width and height.
+    QTest::addColumn<QRect>("change");
+
+    // A corner follows the horizontal movement alone, in both directions.
+    QTest::newRow("Node0 20 right") << true << 0 << QPoint(20, 7) << QRect(20, 20, -20, -20);
+    QTest::newRow("Node2 20 right") << true << 2 << QPoint(20, 0) << QRect(0, -20, 20, 20);
+    QTest::newRow("Node4 30 left") << true << 4 << QPoint(-30, 9) << QRect(0, 0, -30, -30);
+    QTest::newRow("Node6 10 right") << true << 6 << QPoint(10, 0) << QRect(10, 0, -10, -10);
+    // An edge goes where the mouse is.
+    QTest::newRow("Node1 15 down") << true << 1 << QPoint(3, 15) << QRect(0, 15, 0, -15);
+    QTest::newRow("Node3 25 right") << true << 3 << QPoint(25, -4) << QRect(0, 0, 25, 0);
+    QTest::newRow("Node5 20 up") << true << 5 << QPoint(0, -20) << QRect(0, 0, 0, -20);
+    QTest::newRow("Node7 10 left") << true << 7 << QPoint(-10, 0) << QRect(-10, 0, 10, 0);
+    // Past the opposite corner or edge the picture stops at 10 pixels.
+    QTest::newRow("Node0 past the corner")
+        << true << 0 << QPoint(500, 0) << QRect(134, 134, -134, -134);
+    QTest::newRow("Node3 past the edge") << true << 3 << QPoint(-500, 0) << QRect(0, 0, -170, 0);
+    QTest::newRow("pupil") << false << 0 << QPoint(20, 0) << QRect();
+}
+
+void TestPlayerTeacher::resizeHandlesFollowTheirRules()
+{
+    QFETCH(bool, editMode);
+    QFETCH(int, node);
+    QFETCH(QPoint, drag);
+    QFETCH(QRect, change);
+
+    program().openSheet(0, editMode);
+    AnimatedPicture *picture = player()->LMDimage;
+    const QRect before = picture->geometry();
+    QCOMPARE(before.size(), QSize(180, 144));
+    QCOMPARE(player()->Nodes->isVisible(), editMode);
+    const QByteArray file = m_installation->readFile(u"SOL_INI/Tipo0.INI"_s);
+
+    const QPoint grip = player()->Nodes->handle(node)->mapToGlobal(QPoint(2, 2));
+    player()->NodeMouseDown(node, grip);
+    player()->NodeMouseMove(node, grip + drag);
+    player()->NodeMouseUp(node);
+
+    const QRect after(before.x() + change.x(), before.y() + change.y(),
+        before.width() + change.width(), before.height() + change.height());
+    QCOMPARE(picture->geometry(), after);
+    if (!editMode) {
+        QCOMPARE(m_installation->readFile(u"SOL_INI/Tipo0.INI"_s), file);
+        return;
+    }
+    // The handles stand around the new bounds; the geometry is stored.
+    QCOMPARE(picture->mapFromGlobal(player()->Nodes->handle(4)->mapToGlobal(QPoint(2, 2))),
+        QPoint(after.width(), after.height()));
+    const DesignSpace design(QSize(1680, 1050));
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Left"_s).toInt(),
+        design.leftToStored(after.x()));
+    QCOMPARE(
+        program().readExerciseKey(0, 0, u"LMDImage.Top"_s).toInt(), design.topToStored(after.y()));
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Width"_s).toInt(), after.width());
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Height"_s).toInt(), after.height());
 }
 
 void TestPlayerTeacher::aNewPictureIsCopiedAndStored()
@@ -334,6 +403,18 @@ void TestPlayerTeacher::aNewPictureIsCopiedAndStored()
     QCOMPARE(player()->LMDimage->width(), 288);
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.Width"_s), u"288"_s);
     QVERIFY(player()->LMDimage->hasPicture());
+    QCOMPARE(program().dialogs.lastFilter, u"*.bmp (*.bmp *.jpg);;*.jpg (*.jpg)"_s);
+    QCOMPARE(
+        player()->LMDimage->mapFromGlobal(player()->Nodes->handle(0)->mapToGlobal(QPoint(2, 2))),
+        QPoint(0, 0));
+
+    // A picture of a name the pictures folder holds already is taken from there.
+    const QByteArray kept = m_installation->readFile(u"SOL_IMG/Mele.bmp"_s);
+    QVERIFY(photo.save(m_installation->path(u"Mele.bmp"_s), "BMP"));
+    program().dialogs.fileAnswers = { m_installation->path(u"Mele"_s) };
+    player()->ImageMouseDown(Qt::RightButton, QPoint(50, 50));
+    QCOMPARE(m_installation->readFile(u"SOL_IMG/Mele.bmp"_s), kept);
+    QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.imgName"_s), u"SOL_IMG\\Mele.bmp"_s);
 }
 
 QTEST_MAIN(TestPlayerTeacher)
