@@ -4,6 +4,7 @@
 #include "app/unit0.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
+#include "dialogs/unit5.h"
 #include "home/unit1.h"
 #include "player/unitp3.h"
 #include "storage/exercisecatalogue.h"
@@ -307,9 +308,17 @@ std::optional<ExerciseCatalogue> TForm0::currentCatalogue() const
 
 void TForm0::openMediaSettings()
 {
-    // The media settings dialog has no interface yet: once it offers one, it
-    // is shown here for the current sheet's exercise file and exercise, and
-    // after OK the player reloads its animations.
+    TForm5 *dialog = m_context.forms.Form5;
+    const QString sheetFile = currentSheetFile();
+    if (!dialog || sheetFile.isEmpty())
+        return;
+    // The hints are those of the exercise on show; with no exercise on show
+    // the dialog keeps the one it had last.
+    TFormP3 *player = m_context.forms.FormP3;
+    const bool playerShown = player && FD->currentPage() == player;
+    const int exercise = playerShown ? qMax(0, TabEserc->currentIndex()) : -1;
+    if (dialog->editMedia(sheetFile, exercise) && playerShown)
+        player->reloadAnimations();
 }
 
 void TForm0::TabEsercChanging(int leavingIndex)

@@ -8,4 +8,5 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/unit4_confirm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unit4_editing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unit5.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/unit5_media.cpp
 )

@@ -118,6 +118,9 @@ public:
     void CLEAR_ALL_OBJ();
     // The top animation's place and the teacher's preview.
     void GIFinit();
+    // After the teacher changed the media settings: the preview and the top
+    // animation's place are read again.
+    void reloadAnimations();
     // The page command in the tag; true when the page may really close.
     bool FormClose();
 

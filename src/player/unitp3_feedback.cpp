@@ -172,6 +172,14 @@ void TFormP3::clearExercisePictures()
     stopSound();
 }
 
+void TFormP3::reloadAnimations()
+{
+    if (!m_prepared)
+        return;
+    GIFinit();
+    startTimerIfRunning();
+}
+
 QStringList TFormP3::previewGifPaths(const IniFile &exerciseFile) const
 {
     QStringList paths;
