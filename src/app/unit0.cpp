@@ -134,6 +134,8 @@ bool TForm0::eventFilter(QObject *watched, QEvent *event)
         FormResize();
     else if (watched == LMDSimplePanel3 && event->type() == QEvent::Show)
         loadToolbarPictures();
+    else if (watched == LMDSimplePanel3 && event->type() == QEvent::Resize)
+        placeLogo();
     return QWidget::eventFilter(watched, event);
 }
 

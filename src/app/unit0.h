@@ -155,6 +155,8 @@ private:
     void connectHandlers();
     void layoutToolbarInDesignOrder();
     void loadToolbarPictures();
+    // The logo at the right end of the strip, or where the teacher dragged it.
+    void placeLogo();
 
     // The pages exist: the program makes them right after the start panel's
     // first paint.
@@ -174,6 +176,8 @@ private:
     QString currentSheetFile() const;
     std::optional<ExerciseCatalogue> currentCatalogue() const;
     void storePosition(QWidget *element);
+    // Where storePosition put a picture of the main window, if anywhere.
+    std::optional<QPoint> storedPosition(const QWidget *element) const;
 
     AppContext &m_context;
     bool m_activated = false;
@@ -182,6 +186,7 @@ private:
     QWidget *m_raisedPicture = nullptr;
     bool m_dragging = false;
     QPoint m_lastCursor;
+    std::optional<QPoint> m_logoPlace;
 };
 
 } // namespace solvaro

@@ -83,6 +83,10 @@ void TForm0::connectHandlers()
     connect(TabEserc, &TabStrip::tabChanged, this, &TForm0::TabEsercChange);
     connect(FD, &PageHost::pageChanged, this, &TForm0::FDChange);
 
+    // The logo is the main window's one picture the teacher may drag; a right
+    // click on it opens the media settings.
+    attachDragHandlers(Image2);
+
     connect(MouseEvents::of(LMD_LABEL), &MouseEvents::released, this, &TForm0::LMD_TESTOMouseUp);
     MouseEvents *captionStrip = MouseEvents::of(LMDFill15);
     connect(captionStrip, &MouseEvents::released, this, &TForm0::LMDFill15MouseUp);
@@ -152,6 +156,8 @@ void TForm0::GIFtopMouseUp(QWidget *element, Qt::MouseButton button)
     m_dragging = false;
     element->unsetCursor();
     storePosition(element);
+    if (element == Image2)
+        m_logoPlace = Image2->pos();
 }
 
 QString TForm0::currentSheetFile() const
@@ -194,6 +200,17 @@ void TForm0::storePosition(QWidget *element)
     settings.writeInteger(name, topKey, element->y());
     settings.writeInteger(name, leftKey, element->x());
     settings.updateFile();
+}
+
+std::optional<QPoint> TForm0::storedPosition(const QWidget *element) const
+{
+    const IniFile settings(m_context.folders.globalSettingsFile(), m_context.env.decimalSeparator);
+    const QString name = element->objectName();
+    if (!settings.keyExists(name, globalSettings::positionLeftKey)
+        || !settings.keyExists(name, globalSettings::positionTopKey))
+        return std::nullopt;
+    return QPoint(settings.readInteger(name, globalSettings::positionLeftKey, 0),
+        settings.readInteger(name, globalSettings::positionTopKey, 0));
 }
 
 void TForm0::LMD_TESTOMouseUp()

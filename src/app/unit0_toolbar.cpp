@@ -101,7 +101,10 @@ void TForm0::buildToolbar()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     grid->addWidget(LMDbarra, 0, 0);
-    grid->addWidget(Image2, 0, 1);
+    // The logo keeps its place at the right end, but lies outside the layout:
+    // the teacher may drag it elsewhere on the strip (placeLogo).
+    grid->setColumnMinimumWidth(1, logoWidth);
+    grid->setColumnStretch(0, 1);
     grid->addWidget(LMD_LABEL, 1, 0, 1, 2);
 
     const auto button
@@ -156,10 +159,22 @@ void TForm0::loadToolbarPictures()
         return;
     m_toolbarPicturesLoaded = true;
     Image2->load(m_context.folders.resolve(QStringLiteral("SOL_IMG\\Logo.bmp")));
+    m_logoPlace = storedPosition(Image2);
+    placeLogo();
     for (PictureButton *button : LMDbarra->findChildren<PictureButton *>()) {
         const QString icon = button->property(iconProperty).toString();
         button->setPicture(QPixmap(QStringLiteral(":/icons/%1.png").arg(icon)));
     }
+}
+
+void TForm0::placeLogo()
+{
+    const int right = qMax(0, LMDSimplePanel3->width() - Image2->width());
+    const int bottom = qMax(0, LMDSimplePanel3->height() - Image2->height());
+    // Where the teacher left it, but never off a narrower strip.
+    const QPoint place = m_logoPlace.value_or(QPoint(right, 0));
+    Image2->move(qBound(0, place.x(), right), qBound(0, place.y(), bottom));
+    Image2->raise();
 }
 
 void TForm0::layoutToolbarInDesignOrder()

@@ -1,4 +1,5 @@
 #include "app/unit0.h"
+#include "dialogs/unit5.h"
 #include "home/unit1.h"
 #include "storage/inifile.h"
 #include "tst_mainwindowfixture.h"
@@ -7,6 +8,7 @@
 #include "ui/lookwidgets.h"
 #include "ui/pagehost.h"
 #include "ui/textlabel.h"
+#include "whenshown.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -26,6 +28,7 @@ private slots:
     void draggedElementsStoreTheirPlace_data();
     void draggedElementsStoreTheirPlace();
     void mouseEventsDriveTheDrag();
+    void theLogoStaysWhereTheTeacherLeftIt();
     void nothingMovesOutsideTheTeachersMode();
     void otherElementsDoNotMove();
     void panelsAreNotDragged();
@@ -166,6 +169,37 @@ void TestMainWindowDragging::mouseEventsDriveTheDrag()
     QCOMPARE(stored(QStringLiteral("SOL_INI/GLOBAL.INI"), QStringLiteral("Label7"),
                  QStringLiteral("Left")),
         225);
+}
+
+void TestMainWindowDragging::theLogoStaysWhereTheTeacherLeftIt()
+{
+    AnimatedPicture *logo = window()->Image2;
+    window()->LMDSimplePanel3->show();
+    window()->relayout();
+    const int right = window()->LMDSimplePanel3->width() - logo->width();
+    QCOMPARE(logo->pos(), QPoint(right, 0));
+    home()->EditMode = true;
+    QTest::mousePress(logo, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(logo, QPoint(10 - 300, 14));
+    QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(10, 14));
+    QCOMPARE(logo->pos(), QPoint(right - 300, 4));
+    QCOMPARE(stored(QStringLiteral("SOL_INI/GLOBAL.INI"), QStringLiteral("Image2"),
+                 QStringLiteral("Left")),
+        right - 300);
+
+    // A right click opens the media settings on the current sheet.
+    WhenShown media(m_program->forms().Form5, [] {});
+    QTest::mouseClick(logo, Qt::RightButton, {}, QPoint(10, 10));
+    QCOMPARE(media.shown, 1);
+
+    // The next start puts the logo there again.
+    m_program.reset();
+    m_program = std::make_unique<AssembledProgram>(*m_installation);
+    window()->resize(1200, 800);
+    window()->show();
+    window()->LMDSimplePanel3->show();
+    window()->relayout();
+    QCOMPARE(window()->Image2->pos(), QPoint(right - 300, 4));
 }
 
 void TestMainWindowDragging::nothingMovesOutsideTheTeachersMode()
