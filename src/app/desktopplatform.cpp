@@ -1,16 +1,15 @@
 #include "app/desktopplatform.h"
 #include "app/systeminformation.h"
 
+#include "app/pdfviewer.h"
 #include "app/volumecontrol.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QUrl>
 #include <cmath>
 
 namespace solvaro {
@@ -26,19 +25,43 @@ QByteArray procFile(const char *path)
     return file.readAll();
 }
 
-} // namespace
-
-void DesktopPlatform::openDocument(const QString &path)
+QString findProgram(const QString &program)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QStandardPaths::findExecutable(program);
 }
 
-void DesktopPlatform::startVolumeControl()
+// Whether the desktop names an application for PDF documents.
+bool desktopHasPdfApplication()
 {
-    const auto control = chooseVolumeControl(
-        [](const QString &program) { return QStandardPaths::findExecutable(program); });
-    if (control)
-        QProcess::startDetached(control->program, control->arguments, QDir::homePath());
+    const QString query = findProgram(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return false;
+    QProcess process;
+    process.start(query,
+        { QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf") });
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    return process.exitCode() == 0 && !process.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+bool DesktopPlatform::openDocument(const QString &path)
+{
+    const auto viewer = choosePdfViewer(findProgram, desktopHasPdfApplication);
+    return viewer
+        && QProcess::startDetached(
+            viewer->program, viewer->arguments + QStringList { path }, QDir::homePath());
+}
+
+bool DesktopPlatform::startVolumeControl()
+{
+    const auto control = chooseVolumeControl(findProgram);
+    return control
+        && QProcess::startDetached(control->program, control->arguments, QDir::homePath());
 }
 
 SystemInformation DesktopPlatform::systemInformation() const

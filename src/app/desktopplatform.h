@@ -4,14 +4,14 @@
 
 namespace solvaro {
 
-// The real desktop: the help document opens in the desktop's viewer, the
-// volume control is the first one installed, and the F2 facts come from
-// /proc and the primary screen.
+// The real desktop: the help document opens in the desktop's PDF application
+// or the first PDF viewer installed, the volume control is the first one
+// installed, and the F2 facts come from /proc and the primary screen.
 class DesktopPlatform final : public Platform
 {
 public:
-    void openDocument(const QString &path) override;
-    void startVolumeControl() override;
+    bool openDocument(const QString &path) override;
+    bool startVolumeControl() override;
     SystemInformation systemInformation() const override;
 };
 

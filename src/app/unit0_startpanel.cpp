@@ -12,6 +12,7 @@
 #include "ui/mouseevents.h"
 #include "ui/pagehost.h"
 
+#include <QDir>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -181,7 +182,13 @@ void TForm0::openHelpDocument()
 {
     if (!m_context.platform || !m_context.folders.exists(helpDocument))
         return;
-    m_context.platform->openDocument(m_context.folders.resolve(helpDocument));
+    const QString path = m_context.folders.resolve(helpDocument);
+    if (!m_context.platform->openDocument(path)) {
+        m_context.env.dialogs->showMessage(
+            QStringLiteral("This computer has no program that shows PDF documents, so the help "
+                           "cannot be opened. The help is the document %1.")
+                .arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 void TForm0::showClosingScreen()

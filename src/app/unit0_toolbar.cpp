@@ -2,6 +2,7 @@
 // commands they send.
 #include "app/appcontext.h"
 #include "app/unit0.h"
+#include "app/volumecontrol.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
 #include "dialogs/unit5.h"
@@ -267,8 +268,14 @@ void TForm0::LMDripristinaClick()
 
 void TForm0::LMDspeakerClick()
 {
-    if (m_context.platform)
-        m_context.platform->startVolumeControl();
+    if (!m_context.platform || m_context.platform->startVolumeControl())
+        return;
+    QStringList programs;
+    for (const VolumeControl &control : knownVolumeControls())
+        programs.append(control.program);
+    m_context.env.dialogs->showMessage(
+        QStringLiteral("This computer has no volume control program. Any of these would do: %1.")
+            .arg(programs.join(QStringLiteral(", "))));
 }
 
 void TForm0::LMDconfigureClick()

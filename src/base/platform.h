@@ -14,10 +14,11 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // Opens a document with the program the desktop associates with it.
-    virtual void openDocument(const QString &path) = 0;
-    // Starts the desktop's volume control, when it has one.
-    virtual void startVolumeControl() = 0;
+    // Opens a PDF document with a program of the desktop; false when the
+    // desktop has none.
+    virtual bool openDocument(const QString &path) = 0;
+    // Starts the desktop's volume control; false when it has none.
+    virtual bool startVolumeControl() = 0;
     virtual SystemInformation systemInformation() const = 0;
 };
 

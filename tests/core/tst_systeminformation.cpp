@@ -1,3 +1,4 @@
+#include "app/pdfviewer.h"
 #include "app/systeminformation.h"
 #include "app/volumecontrol.h"
 
@@ -17,6 +18,8 @@ private slots:
     void memory();
     void volumeControlIsTheFirstInstalled_data();
     void volumeControlIsTheFirstInstalled();
+    void pdfViewerIsTheDesktopsOrTheFirstInstalled_data();
+    void pdfViewerIsTheDesktopsOrTheFirstInstalled();
 };
 
 void TestSystemInformation::messageLines()
@@ -111,6 +114,34 @@ void TestSystemInformation::volumeControlIsTheFirstInstalled()
     QVERIFY(found);
     QCOMPARE(found->program, program);
     QCOMPARE(found->arguments, arguments);
+}
+
+void TestSystemInformation::pdfViewerIsTheDesktopsOrTheFirstInstalled_data()
+{
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<bool>("desktopHasPdfApplication");
+    QTest::addColumn<QString>("program");
+    QTest::newRow("none") << QStringList() << false << QString();
+    QTest::newRow("an opener with nothing behind it")
+        << QStringList { QStringLiteral("xdg-open") } << false << QString();
+    QTest::newRow("the desktop's application") << QStringList { QStringLiteral("xdg-open"),
+        QStringLiteral("okular") } << true << "/usr/bin/xdg-open";
+    QTest::newRow("a viewer without the desktop's choice") << QStringList {
+        QStringLiteral("xdg-open"), QStringLiteral("firefox"), QStringLiteral("okular")
+    } << false << "/usr/bin/okular";
+}
+
+void TestSystemInformation::pdfViewerIsTheDesktopsOrTheFirstInstalled()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(bool, desktopHasPdfApplication);
+    QFETCH(QString, program);
+    const auto found = choosePdfViewer(
+        [&](const QString &name) {
+            return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+        },
+        [&] { return desktopHasPdfApplication; });
+    QCOMPARE(found ? found->program : QString(), program);
 }
 
 QTEST_APPLESS_MAIN(TestSystemInformation)

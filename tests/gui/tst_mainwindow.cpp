@@ -11,6 +11,7 @@
 #include "ui/tabstrip.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -93,6 +94,7 @@ private slots:
     void toolbarCommandsReachOnlyPagesFromOne();
     void exerciseTabsTellThePlayer();
     void speakerStartsTheVolumeControl();
+    void missingViewerAndVolumeControlAreTold();
     void functionKeys_data();
     void functionKeys();
 
@@ -607,6 +609,26 @@ void TestMainWindow::speakerStartsTheVolumeControl()
     openPlayerPage();
     QTest::mouseClick(window()->LMDspeaker, Qt::LeftButton);
     QCOMPARE(m_program->platform.volumeControlStarts, 1);
+}
+
+void TestMainWindow::missingViewerAndVolumeControlAreTold()
+{
+    m_program->platform.hasPdfViewer = false;
+    m_program->platform.hasVolumeControl = false;
+    clickPicture(picture(QStringLiteral("Image7")));
+    QCOMPARE(m_program->dialogs.messages.size(), 1);
+    const QString help
+        = QDir::toNativeSeparators(m_installation->path(QStringLiteral("SOL_INI/Help.pdf")));
+    QVERIFY2(m_program->dialogs.messages.first().contains(QStringLiteral("PDF documents"))
+            && m_program->dialogs.messages.first().contains(help),
+        qPrintable(m_program->dialogs.messages.first()));
+
+    openPlayerPage();
+    QTest::mouseClick(window()->LMDspeaker, Qt::LeftButton);
+    QCOMPARE(m_program->dialogs.messages.size(), 2);
+    QVERIFY2(m_program->dialogs.messages.last().contains(QStringLiteral("volume control"))
+            && m_program->dialogs.messages.last().contains(QStringLiteral("pavucontrol")),
+        qPrintable(m_program->dialogs.messages.last()));
 }
 
 void TestMainWindow::functionKeys_data()

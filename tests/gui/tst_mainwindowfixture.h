@@ -38,9 +38,22 @@ public:
     QStringList openedDocuments;
     int volumeControlStarts = 0;
     SystemInformation information;
+    // Whether the desktop has a PDF viewer and a volume control.
+    bool hasPdfViewer = true;
+    bool hasVolumeControl = true;
 
-    void openDocument(const QString &path) override { openedDocuments << path; }
-    void startVolumeControl() override { ++volumeControlStarts; }
+    bool openDocument(const QString &path) override
+    {
+        if (hasPdfViewer)
+            openedDocuments << path;
+        return hasPdfViewer;
+    }
+    bool startVolumeControl() override
+    {
+        if (hasVolumeControl)
+            ++volumeControlStarts;
+        return hasVolumeControl;
+    }
     SystemInformation systemInformation() const override { return information; }
 };
 
