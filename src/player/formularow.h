@@ -22,6 +22,9 @@ struct FormulaRow {
     QVector<FormulaField> fields;
     QRect panelGeometry;
     bool panelVisible = false;
+    // Why the teacher's formula of the current exercise cannot be worked out;
+    // empty when it can. A row with a problem cannot be answered.
+    QString problem;
 
     // The field at a 1-based position, or nullptr.
     FormulaField *field(int position);

@@ -6,8 +6,25 @@
 
 namespace solvaro {
 
+WorkedFormula workOutFormula(const QString &typed, int width, QChar decimalSeparator)
+{
+    WorkedFormula worked;
+    worked.numbers = QVector<double>(width, 0.0);
+    worked.signs = QVector<QChar>(width);
+    worked.postfix
+        = RPN(typed, worked.numbers, worked.signs, worked.operatorCount, decimalSeparator);
+    QStringList operations;
+    worked.result = CalcolaRPN(worked.postfix, operations, decimalSeparator);
+    // A formula with more operations than its pattern has no field for the
+    // result.
+    if (worked.operatorCount + 1 < worked.numbers.size())
+        worked.numbers[worked.operatorCount + 1] = worked.result;
+    return worked;
+}
+
 void FormulaSheet::build(const QString &formulaKinds, const QStringList &patterns, bool editMode)
 {
+    m_editMode = editMode;
     m_rows = buildFormulaRows(formulaKinds, patterns, editMode);
     m_width = formulaMatrixWidth(formulaKinds, patterns);
     m_numbers = QVector<QVector<double>>(m_rows.size(), QVector<double>(m_width, 0.0));
@@ -25,62 +42,64 @@ void FormulaSheet::CARICA_FORMULE(
 {
     while (expectedFormulas.size() < m_rows.size())
         expectedFormulas.append(QString());
+    // Every row first: whichever formula fails, no row keeps anything of the
+    // exercise shown before.
+    for (int k = 0; k < m_rows.size(); ++k) {
+        resetRow(k);
+        expectedFormulas[k].clear();
+    }
     for (int k = 0; k < m_rows.size(); ++k) {
         const QString typed = typedFormulas.value(k);
-        expectedFormulas[k] = typed;
-        if (m_rows.at(k).kind == QLatin1Char('F'))
-            loadFormula(k, typed, expectedFormulas, decimalSeparator);
-        else
+        if (m_rows.at(k).kind != QLatin1Char('F')) {
             loadEquivalence(k, typed, expectedFormulas);
+            continue;
+        }
+        try {
+            loadFormula(k, typed, expectedFormulas, decimalSeparator);
+        } catch (const ExpressionError &error) {
+            m_rows[k].problem = error.message();
+        }
+    }
+}
+
+void FormulaSheet::resetRow(int k)
+{
+    m_numbers[k].fill(0.0);
+    m_signs[k].fill(QChar());
+    FormulaRow &row = m_rows[k];
+    row.problem.clear();
+    for (FormulaField &field : row.fields) {
+        field.text = field.isEqualsField() ? QStringLiteral("=") : QString();
+        field.expectedText = field.text;
+        // Until its step comes; the teacher's number fields open the
+        // Expression Box.
+        field.enabled = m_editMode;
+        field.background = field.signFlag ? fieldYellow : fieldWhite;
+        field.themed = !field.signFlag && row.kind == QLatin1Char('F');
     }
 }
 
 void FormulaSheet::loadFormula(
     int k, const QString &typed, QStringList &expectedFormulas, QChar decimalSeparator)
 {
-    QVector<double> &numbers = m_numbers[k];
-    QVector<QChar> &signs = m_signs[k];
-    // A fresh line for each exercise, so that nothing of the exercise shown
-    // before can turn up among this one's expected texts.
-    numbers.fill(0.0);
-    signs.fill(QChar());
-    FormulaRow &row = m_rows[k];
-
-    if (typed.isEmpty()) {
-        // No expected formula: nothing to show but the equals sign.
-        for (FormulaField &field : row.fields) {
-            field.expectedText = field.isEqualsField() ? QStringLiteral("=") : QString();
-            field.text = field.expectedText;
-            if (field.signFlag)
-                field.background = fieldYellow;
-            else
-                field.themed = true;
-        }
+    // No expected formula: nothing to show but the equals sign.
+    if (typed.isEmpty())
         return;
-    }
-
-    int operatorCount = 0;
-    const QString postfix = RPN(typed, numbers, signs, operatorCount, decimalSeparator);
-    expectedFormulas[k] = postfix;
-    QStringList operations;
-    const double result = CalcolaRPN(postfix, operations, decimalSeparator);
-    // A formula with more operations than its pattern has no field for the
-    // result.
-    if (operatorCount + 1 < numbers.size())
-        numbers[operatorCount + 1] = result;
+    const WorkedFormula worked = workOutFormula(typed, m_width, decimalSeparator);
+    m_numbers[k] = worked.numbers;
+    m_signs[k] = worked.signs;
+    expectedFormulas[k] = worked.postfix;
 
     int nextSign = 0;
     int nextNumber = 0;
-    for (FormulaField &field : row.fields) {
+    for (FormulaField &field : m_rows[k].fields) {
         if (field.signFlag) {
-            const QChar sign = signs.value(nextSign++);
+            const QChar sign = worked.signs.value(nextSign++);
             field.expectedText = sign.isNull() ? QString() : QString(sign);
-            field.background = fieldYellow;
             field.text = field.expectedText == QLatin1String("=") ? field.expectedText : QString();
         } else {
-            field.themed = true;
-            field.text.clear();
-            field.expectedText = formatGeneral(numbers.value(nextNumber++), decimalSeparator);
+            field.expectedText
+                = formatGeneral(worked.numbers.value(nextNumber++), decimalSeparator);
         }
     }
 }
@@ -90,15 +109,8 @@ void FormulaSheet::loadEquivalence(int k, const QString &typed, QStringList &exp
     expectedFormulas[k] = typed;
     const QStringList parts = splitEquivalence(typed);
     FormulaRow &row = m_rows[k];
-    for (int i = 0; i < row.fields.size() && i < parts.size(); ++i) {
-        FormulaField &field = row.fields[i];
-        field.expectedText = parts.at(i);
-        // The marks of the exercise shown before do not carry over.
-        if (!field.signFlag) {
-            field.themed = false;
-            field.background = fieldWhite;
-        }
-    }
+    for (int i = 0; i < row.fields.size() && i < parts.size(); ++i)
+        row.fields[i].expectedText = parts.at(i);
 }
 
 bool FormulaSheet::OperandoClick(int position, QChar currentStepKind, bool editMode)
@@ -128,24 +140,22 @@ void FormulaSheet::activateRow(int formulaIndex)
         return;
     FormulaRow &row = m_rows[formulaIndex];
     for (FormulaField &field : row.fields)
-        field.enabled = true;
+        field.enabled = row.problem.isEmpty();
     row.panelVisible = true;
+}
+
+void FormulaSheet::closeRows()
+{
+    for (FormulaRow &row : m_rows) {
+        for (FormulaField &field : row.fields)
+            field.enabled = false;
+    }
 }
 
 void FormulaSheet::setPanelsVisible(bool visible)
 {
     for (FormulaRow &row : m_rows)
         row.panelVisible = visible;
-}
-
-void FormulaSheet::clearEntries()
-{
-    for (FormulaRow &row : m_rows) {
-        for (FormulaField &field : row.fields) {
-            if (field.text != QLatin1String("="))
-                field.text.clear();
-        }
-    }
 }
 
 void FormulaSheet::showExpectedTexts()
@@ -155,6 +165,13 @@ void FormulaSheet::showExpectedTexts()
         for (FormulaField &field : row.fields) {
             field.text = field.expectedText;
             field.enabled = false;
+            // The marks of the pupil's attempts do not stay on the answers.
+            if (field.signFlag) {
+                field.themed = false;
+                field.background = fieldYellow;
+            } else {
+                markRight(field);
+            }
         }
     }
 }

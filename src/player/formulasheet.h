@@ -10,6 +10,20 @@
 
 namespace solvaro {
 
+// A teacher's formula worked out for a row of `width` places: its postfix form,
+// its numbers (TDATI) with the result after the last one, its operators
+// (TSEGNI) closed by '='.
+struct WorkedFormula {
+    QString postfix;
+    QVector<double> numbers;
+    QVector<QChar> signs;
+    int operatorCount = 0;
+    double result = 0.0;
+};
+// Throws ExpressionError when the formula does not read, does not evaluate
+// (a division by zero) or does not fit in the row.
+WorkedFormula workOutFormula(const QString &typed, int width, QChar decimalSeparator);
+
 // The formula rows of the open sheet and, per row, the numbers (TDATI) and
 // operators (TSEGNI) of the current exercise's expected formula. The player's
 // widgets show the rows; the pupil's input goes back into them.
@@ -34,9 +48,11 @@ public:
     const QVector<QChar> &TSEGNI(int formulaIndex) const { return m_signs.at(formulaIndex); }
 
     // CARICA_FORMULE. typedFormulas[k] is the teacher's formula "R<k>" of the
-    // current exercise. expectedFormulas gets, per row, the postfix form of a
-    // formula or the text of an equivalence, and every field its expected
-    // text. Throws the evaluator's errors on a formula that does not read.
+    // current exercise. Every row is first emptied of the exercise before: its
+    // entries, expected texts, marks and numbers. expectedFormulas then gets,
+    // per row, the postfix form of a formula or the text of an equivalence, and
+    // every field its expected text. A formula that cannot be worked out leaves
+    // its row empty, with the evaluator's message as its problem.
     void CARICA_FORMULE(
         const QStringList &typedFormulas, QStringList &expectedFormulas, QChar decimalSeparator);
 
@@ -47,12 +63,15 @@ public:
     // into the selected field of the given row. False when nothing was written.
     bool N1Click(int menuItem, int formulaIndex);
 
-    // The row becomes the current step: its fields enabled, its panel shown.
+    // The row becomes the current step: its panel shown and its fields
+    // enabled, unless the row has a problem and cannot be answered.
     void activateRow(int formulaIndex);
+    // No field takes input: the rows behind the current step are solved, those
+    // ahead not reached yet.
+    void closeRows();
     void setPanelsVisible(bool visible);
-    // Empties every field that does not show "=".
-    void clearEntries();
-    // Every panel shown, every field showing its expected text and disabled.
+    // Every panel shown, every field showing its expected text, marked right
+    // and disabled.
     void showExpectedTexts();
     // A resumed exercise: each field takes the text saved for its place.
     void restoreEntries(const QVector<QVector<SavedField>> &fields)
@@ -61,10 +80,12 @@ public:
     }
 
 private:
+    void resetRow(int k);
     void loadFormula(
         int k, const QString &typed, QStringList &expectedFormulas, QChar decimalSeparator);
     void loadEquivalence(int k, const QString &typed, QStringList &expectedFormulas);
 
+    bool m_editMode = false;
     QVector<FormulaRow> m_rows;
     int m_width = 1;
     QVector<QVector<double>> m_numbers;

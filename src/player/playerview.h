@@ -28,6 +28,7 @@ public:
     virtual void showErrors(const QString &text) = 0;
     // The hint window next to the help button.
     virtual void showHint(const QString &text) = 0;
+    virtual void hideHint() = 0;
 
     // The radio group takes these options (none selected) and font.
     virtual void loadQuestionGroup(const QStringList &options, const LookFont &font) = 0;

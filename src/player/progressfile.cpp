@@ -2,6 +2,7 @@
 
 #include "base/dialogs.h"
 #include "base/error.h"
+#include "player/stepcycle.h"
 #include "storage/inifile.h"
 
 #include <QFileInfo>
@@ -111,6 +112,32 @@ ExerciseProgress readOver(const IniFile &file, const QString &key, const QString
     return progress;
 }
 
+bool isFinished(int exerciseState)
+{
+    return exerciseState == SolvedByPupil || exerciseState == SolvedBySolution;
+}
+
+// The section of the exercise, when it is a whole record of it (its markers
+// name this sheet and exercise).
+bool holdsRecord(const IniFile &file, const QString &key, int sheet, int exercise)
+{
+    return file.sectionExists(key) && file.readInteger(key, QStringLiteral("M0"), -1) != -1
+        && file.readInteger(key, QStringLiteral("M1"), -1) == sheet
+        && file.readInteger(key, QStringLiteral("M2"), -1) == exercise;
+}
+
+bool holdsMoreWork(const QString &file, const ExerciseProgress &progress)
+{
+    if (isFinished(progress.exerciseState) || !QFileInfo(file).isFile())
+        return false;
+    const IniFile ini(file);
+    const QString key = exerciseKey(progress.sheet, progress.exercise);
+    if (!holdsRecord(ini, key, progress.sheet, progress.exercise))
+        return false;
+    return isFinished(ini.readInteger(key, QStringLiteral("HLPNUM"), 0))
+        || ini.readInteger(key, QStringLiteral("B1.tag"), 0) > progress.currentStep;
+}
+
 QString documentsFolderOrMessage(Dialogs &dialogs, const DocumentsFolderLookup &lookup)
 {
     try {
@@ -194,10 +221,20 @@ void SAVETEMP(const QString &file, const ExerciseProgress &progress)
 
 bool saveLeftExercise(const QString &file, const ExerciseProgress &progress, bool editMode)
 {
-    if (editMode || progress.currentStep <= 0)
+    if (editMode || progress.currentStep <= 0 || holdsMoreWork(file, progress))
         return false;
     SAVETEMP(file, progress);
     return true;
+}
+
+bool holdsSavedWork(const QString &file, int sheet, int exercise)
+{
+    if (!QFileInfo(file).isFile())
+        return false;
+    const IniFile ini(file);
+    const QString key = exerciseKey(sheet, exercise);
+    return holdsRecord(ini, key, sheet, exercise)
+        && ini.readInteger(key, QStringLiteral("B1.tag"), 0) > 0;
 }
 
 Resume readSavedExercise(const IniFile &file, const QString &key, const QString &stepKinds,

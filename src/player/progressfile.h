@@ -39,8 +39,15 @@ QString resumeQuestion(int exercise);
 void SAVETEMP(const QString &file, const ExerciseProgress &progress);
 
 // The save when the pupil moves to another exercise (page command 7): only in
-// pupil mode and once the first step was passed. True when it wrote.
+// pupil mode and once the first step was passed. A record that holds more of
+// the pupil's work (a finished exercise, or one further along) is never
+// replaced by it: the pupil keeps it until a save of their own choosing. True
+// when it wrote.
 bool saveLeftExercise(const QString &file, const ExerciseProgress &progress, bool editMode);
+
+// Whether the file holds work on exercise `exercise` of sheet `sheet` to offer
+// when the pupil comes to it: a whole record of it, past its first step.
+bool holdsSavedWork(const QString &file, int sheet, int exercise);
 
 enum class ResumeOutcome {
     // No file, no section for this exercise, or the pupil said No: nothing changed.

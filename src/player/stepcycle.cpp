@@ -69,6 +69,14 @@ std::optional<QString> StepCycle::answerLabel(int step) const
     return m_answerLabels.value(step);
 }
 
+QString StepCycle::problemOf(int step) const
+{
+    if (!isFormulaKind(kindOf(step)))
+        return QString();
+    const int q = QualeFormula(step, m_scheme.stepKinds);
+    return m_formulas.hasRow(q) ? m_formulas.row(q).problem : QString();
+}
+
 void StepCycle::moveQuestionPanel(int top)
 {
     m_questionPanelTop = top;
@@ -80,12 +88,21 @@ void StepCycle::prepareSheet()
     m_stepErrors = QVector<int>(stepCount() + 1, 0);
     m_answerLabels = QVector<std::optional<QString>>(stepCount());
     m_exerciseStates.fill(NotSolved);
+    m_solvedWork.clear();
     m_totalErrors = 0;
     m_current = 0;
 }
 
+void StepCycle::keepSolvedWork()
+{
+    const int state = exerciseState(m_exercise);
+    if (!m_editMode && (state == SolvedByPupil || state == SolvedBySolution))
+        m_solvedWork.insert(m_exercise, progressOf(*this, m_formulas));
+}
+
 void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
 {
+    keepSolvedWork();
     m_exercise = exerciseIndex;
     const int state = exerciseState(exerciseIndex);
     const bool solved = state == SolvedByPupil || state == SolvedBySolution;
@@ -103,21 +120,24 @@ void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
     if (m_editMode) {
         POSIZIONA_COMBO_LABEL();
         m_correctIndex = 0;
-    } else if (!solved) {
+        m_view.showFormulaRows();
+        return;
+    }
+    m_helpLines = paddedStepLines(texts.helpTexts);
+    m_errorLines = paddedStepLines(texts.errorTexts);
+    // Every row holds this exercise's expected texts before a step shows.
+    m_formulas.CARICA_FORMULE(
+        texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
+    m_view.scrollTo(0);
+    const auto work = m_solvedWork.constFind(exerciseIndex);
+    if (!solved) {
         m_current = 0;
-        m_view.scrollTo(0);
         NEXT_ROW();
-        m_helpLines = paddedStepLines(texts.helpTexts);
-        m_errorLines = paddedStepLines(texts.errorTexts);
-        m_formulas.CARICA_FORMULE(
-            texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
-        m_formulas.clearEntries();
+    } else if (work != m_solvedWork.cend()) {
+        resume(*work);
     } else {
         POSIZIONA_COMBO_LABEL();
         m_media.CreaCOC(state);
-        m_view.scrollTo(0);
-        m_formulas.CARICA_FORMULE(
-            texts.expectedFormulas, m_scheme.expectedFormulas, m_decimalSeparator);
         m_formulas.showExpectedTexts();
         m_view.hideQuestionPanel();
     }
@@ -144,6 +164,8 @@ void StepCycle::resume(const ExerciseProgress &saved)
     }
 
     m_formulas.restoreEntries(saved.formulaFields);
+    // A step answered right stays as it was answered.
+    m_formulas.closeRows();
     m_formulas.setPanelsVisible(true);
     // The rows first: the question panel of the current step goes over them.
     m_view.showFormulaRows();
@@ -171,6 +193,8 @@ QuestionGroup StepCycle::loadGroup(int step)
 
 void StepCycle::NEXT_ROW()
 {
+    // A hint belongs to the step it was given on.
+    m_view.hideHint();
     const int s = m_current;
     const QChar kind = kindOf(s);
     if (kind == QLatin1Char('C')) {
@@ -184,11 +208,16 @@ void StepCycle::NEXT_ROW()
         m_view.showFormulaRows();
         m_questionPanelTop = stepTop(s);
         m_view.showButtonBar(m_questionPanelTop);
+        const QString problem = problemOf(s);
+        if (!problem.isEmpty())
+            m_view.showHint(QStringLiteral("This step cannot be answered (%1). Press OK to go on.")
+                                .arg(problem));
     }
 }
 
 void StepCycle::B1Click(int selectedOption)
 {
+    m_view.hideHint();
     if (exerciseState(m_exercise) == SolutionRequested) {
         showSolution();
         return;
@@ -209,6 +238,14 @@ void StepCycle::judgeFormula(int step, QChar kind)
     const int q = QualeFormula(step, m_scheme.stepKinds);
     if (!m_formulas.hasRow(q))
         return;
+    if (!m_formulas.row(q).problem.isEmpty()) {
+        // Nothing to judge: the pupil goes on without an error.
+        if (step + 1 < stepCount())
+            m_media.flags().advancePending = true;
+        else
+            finishExercise();
+        return;
+    }
     bool right = false;
     try {
         right = ValidazioneRisultato(
@@ -288,6 +325,10 @@ void StepCycle::showSolution()
 
 void StepCycle::H1Click()
 {
+    // A click that lands on the help button while the panel moves on to the
+    // next step (the second click of a double click on OK) asks for nothing.
+    if (m_media.flags().advancing() || !validStep(m_current))
+        return;
     m_view.showHint(m_helpLines.value(m_current, QStringLiteral("?")));
 }
 
@@ -321,7 +362,8 @@ void StepCycle::POSIZIONA_COMBO_LABEL()
 
 void StepCycle::CreaSMI(int step)
 {
-    if (!validStep(step))
+    // A step that cannot be answered was not judged.
+    if (!validStep(step) || !problemOf(step).isEmpty())
         return;
     // A formula row's panel stands above its step's top; its smiley goes up
     // with it.

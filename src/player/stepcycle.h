@@ -1,9 +1,11 @@
 #pragma once
 
 #include "player/exercisetexts.h"
+#include "player/progressstate.h"
 #include "player/questiongroup.h"
 #include "storage/look.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -14,7 +16,6 @@
 
 namespace solvaro {
 
-struct ExerciseProgress;
 struct Scheme;
 class FormulaSheet;
 class FeedbackMedia;
@@ -54,13 +55,14 @@ public:
     void prepareSheet();
     // INIZIO's work once the screen is dressed: the exercise's first step in
     // pupil mode, or the exercise shown solved when it was solved before, or
-    // every step shown in the teacher's editing mode.
+    // every step shown in the teacher's editing mode. A solved exercise shows
+    // again as the pupil left it: answers, errors and smileys.
     void loadExercise(int exerciseIndex, const ExerciseTexts &texts);
 
     // LOADTEMP's last part, over the exercise freshly loaded in pupil mode:
     // the saved state, errors, answer labels and smileys of the steps behind
-    // the pupil, the formula fields with every formula panel shown, then the
-    // current step, or the cockade of a finished exercise.
+    // the pupil, the formula fields with every formula panel shown and closed
+    // to typing, then the current step, or the cockade of a finished exercise.
     void resume(const ExerciseProgress &saved);
 
     // Shows the current step: a question group shuffled in the full question
@@ -70,7 +72,8 @@ public:
     // for none). Formula steps are judged by their rows; the evaluator's errors
     // propagate and count nothing.
     void B1Click(int selectedOption);
-    // The help button: the hint of the current step.
+    // The help button: the hint of the current step, unless the step is being
+    // left.
     void H1Click();
     // Page command 8: refused (false) while the player is busy; otherwise the
     // exercise is shown solved by its solution.
@@ -112,6 +115,9 @@ public:
 
 private:
     bool validStep(int step) const { return step >= 0 && step < stepCount(); }
+    // Why a formula step cannot be answered; empty for every other step.
+    QString problemOf(int step) const;
+    void keepSolvedWork();
     QuestionGroup loadGroup(int step);
     void judgeFormula(int step, QChar kind);
     void judgeQuestion(int step, int selectedOption);
@@ -131,6 +137,8 @@ private:
 
     int m_exercise = 0;
     std::array<int, maxExercises> m_exerciseStates {};
+    // The pupil's work on each exercise of the sheet left solved.
+    QHash<int, ExerciseProgress> m_solvedWork;
     int m_current = 0;
     int m_totalErrors = 0;
     QVector<int> m_stepErrors;

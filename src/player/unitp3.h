@@ -168,6 +168,10 @@ public:
     // Offers to resume the selected exercise from the file; true when the
     // pupil said Yes (the sheet was then rebuilt).
     bool LOADTEMP(const QString &file);
+    // The same offer when the pupil comes to an exercise (the first of a sheet
+    // or another tab) that the pupil's own file holds work on, over the
+    // exercise as just loaded.
+    void offerSavedWork();
     // The exercise on screen as a progress file keeps it.
     ExerciseProgress progressOnScreen() const;
     // Where the file dialogs open.
@@ -211,6 +215,7 @@ public:
     // PlayerView.
     void showErrors(const QString &text) override;
     void showHint(const QString &text) override;
+    void hideHint() override;
     void loadQuestionGroup(const QStringList &options, const LookFont &font) override;
     void showQuestionPanel(int top) override;
     void showButtonBar(int top) override;
@@ -264,6 +269,10 @@ private:
     void freeFormulaPanels();
     void fieldEdited(pLMDedit *field);
     void confirmFromField();
+
+    // Progress files (unitp3_progress.cpp). fresh gives the exercise freshly
+    // loaded that a resume reads the saved values over.
+    bool resumeFrom(const QString &file, const std::function<ExerciseProgress()> &fresh);
 
     // Page commands (unitp3_commands.cpp).
     void exerciseTabChanged();

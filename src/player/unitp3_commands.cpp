@@ -103,6 +103,7 @@ void TFormP3::exerciseTabChanged()
     }
     INIZIO();
     SB->scrollToTop();
+    offerSavedWork();
     if (saveFailure)
         std::rethrow_exception(saveFailure);
 }

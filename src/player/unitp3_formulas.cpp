@@ -130,7 +130,7 @@ void TFormP3::dato1Click(pLMDedit *field)
     IniFile exerciseFile(
         m_context.folders.resolve(exerciseFileName), m_context.env.decimalSeparator);
     editExpectedFormula(exerciseFile, exerciseSection, formulaIndex, kinds.at(formulaIndex),
-        *m_context.env.dialogs);
+        m_logic.formulas().matrixWidth(), m_context.env.decimalSeparator, *m_context.env.dialogs);
 }
 
 void TFormP3::confirmFromField()

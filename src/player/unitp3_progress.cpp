@@ -63,12 +63,28 @@ void TFormP3::restoreFromPupilFile()
 
 bool TFormP3::LOADTEMP(const QString &file)
 {
+    return resumeFrom(file, [this] {
+        CLEAR_ALL_OBJ();
+        PREPARE_EXERCISE();
+        return progressOnScreen();
+    });
+}
+
+void TFormP3::offerSavedWork()
+{
+    // An exercise solved since the sheet was opened shows the pupil's work
+    // already; one the file holds is offered as the restore button offers it.
+    if (editMode() || m_logic.steps().exerciseState(currentExercise()) != NotSolved)
+        return;
+    const QString file = pupilProgressPath();
+    if (holdsSavedWork(file, currentSheet(), currentExercise()))
+        resumeFrom(file, [this] { return progressOnScreen(); });
+}
+
+bool TFormP3::resumeFrom(const QString &file, const std::function<ExerciseProgress()> &fresh)
+{
     const Resume resume = solvaro::LOADTEMP(file, currentSheet(), currentExercise(),
-        m_logic.xSCHEMA().stepKinds, *m_context.env.dialogs, [this] {
-            CLEAR_ALL_OBJ();
-            PREPARE_EXERCISE();
-            return progressOnScreen();
-        });
+        m_logic.xSCHEMA().stepKinds, *m_context.env.dialogs, fresh);
     if (resume.outcome != ResumeOutcome::Restored)
         return resume.resumed();
 

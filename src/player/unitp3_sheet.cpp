@@ -91,6 +91,7 @@ void TFormP3::FormActivate()
     if (TForm0 *main = m_context.forms.Form0)
         main->TabEserc->setNumberedTabs(count);
     PREPARE_EXERCISE();
+    offerSavedWork();
 }
 
 void TFormP3::PREPARE_EXERCISE()
@@ -150,16 +151,18 @@ void TFormP3::INIZIO()
     LMDtesto->raise();
     buildSectionBands();
     writeMessageLabels();
-    loadExercisePicture();
-    if (teacher)
-        PlaceNodes(LMDimage);
     GifTop->setAutoSize(true);
     GifTop->setTransparent(true);
     GifTop->setVisible(teacher);
-    GifTop->raise();
     setEditingCursors();
     CARICA_PROBLEMA();
     SB->updateContentSize();
+    // The picture last: a picture that does not read is told over this
+    // exercise, not over the one before.
+    loadExercisePicture();
+    if (teacher)
+        PlaceNodes(LMDimage);
+    GifTop->raise();
 }
 
 bool TFormP3::recordChanged(const QString &prefix)
@@ -299,25 +302,31 @@ void TFormP3::loadExercisePicture()
     LMDimage->setGeometry(design.leftFromStored(storedLeft), design.topFromStored(storedTop),
         qMax(0, width), qMax(0, height));
     LMDimage->clear();
+    // An empty slot shows nothing to the pupil; the teacher sees where a
+    // picture would go.
+    const bool teacher = editMode();
+    LMDimage->setVisible(teacher);
     const QString stored
         = file.readString(exerciseSection, QStringLiteral("LMDImage.imgName"), QString());
     imagePath = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);
     LMDimage->setStretch(true);
+    bool loaded = false;
     if (!imagePath.isEmpty() && QFileInfo(imagePath).isFile()) {
         const QString extension = QFileInfo(imagePath).suffix().toLower();
         if (extension == QLatin1String("bmp")) {
-            LMDimage->load(imagePath);
+            loaded = LMDimage->load(imagePath);
         } else if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) {
             Dialogs &dialogs = *m_context.env.dialogs;
             if (const auto photo = LoadJpegIntoPicture(imagePath, LMDimage->height(), dialogs)) {
                 LMDimage->resize(photo->pictureWidth, LMDimage->height());
                 LMDimage->setImage(photo->bitmap);
+                loaded = true;
             } else {
                 dialogs.showMessage(QStringLiteral("File jpeg non supportato"));
             }
         }
     }
-    LMDimage->show();
+    LMDimage->setVisible(teacher || loaded);
     LMDimage->raise();
 }
 

@@ -41,7 +41,6 @@ QColor shown(qint32 colorNumber)
 
 void TFormP3::B1Click()
 {
-    msg->hideHint();
     m_logic.steps().B1Click(E1->itemIndex());
 }
 
@@ -62,6 +61,11 @@ void TFormP3::showHint(const QString &text)
     msg->showHintBeside(text, H1);
     const QPoint corner = H1->mapToGlobal(QPoint(0, 0));
     msg->move(corner.x() - msg->width() - HintGap, corner.y());
+}
+
+void TFormP3::hideHint()
+{
+    msg->hideHint();
 }
 
 void TFormP3::loadQuestionGroup(const QStringList &options, const LookFont &font)

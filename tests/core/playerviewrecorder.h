@@ -36,6 +36,7 @@ public:
 
     void showErrors(const QString &text) override { log << QStringLiteral("errors %1").arg(text); }
     void showHint(const QString &text) override { log << QStringLiteral("hint %1").arg(text); }
+    void hideHint() override { log << QStringLiteral("hint hidden"); }
     void loadQuestionGroup(const QStringList &options, const LookFont &) override
     {
         shownOptions = options;

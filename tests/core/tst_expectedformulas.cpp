@@ -42,8 +42,8 @@ private slots:
     void matrices();
     void noExpectedFormula();
     void nothingCarriesOverFromTheExerciseBefore();
-    void unreadableFormulaThrows_data();
-    void unreadableFormulaThrows();
+    void unworkableFormulaLeavesItsRowEmpty_data();
+    void unworkableFormulaLeavesItsRowEmpty();
     void splitEquivalence_data();
     void splitEquivalence();
     void equivalenceExpectedTexts();
@@ -150,22 +150,46 @@ void TestExpectedFormulas::nothingCarriesOverFromTheExerciseBefore()
         (QStringList { u"5"_s, u"+"_s, u"1"_s, u"="_s, u"6"_s, u""_s, u"0"_s }));
 }
 
-void TestExpectedFormulas::unreadableFormulaThrows_data()
+void TestExpectedFormulas::unworkableFormulaLeavesItsRowEmpty_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("point with a comma separator") << "1.5+2";
-    QTest::newRow("division by zero") << "6/0";
-    QTest::newRow("too long for its step") << "1+2+3+4+5+6+7";
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("point with a comma separator") << "1.5+2"
+                                                  << "'1.5' is not a valid number";
+    QTest::newRow("division by zero") << "6/0"
+                                      << "Division by zero in 6/0";
+    QTest::newRow("too long for its step")
+        << "1+2+3+4+5+6+7"
+        << "The formula '1+2+3+4+5+6+7' does not fit in the 6 places of its step";
 }
 
-void TestExpectedFormulas::unreadableFormulaThrows()
+void TestExpectedFormulas::unworkableFormulaLeavesItsRowEmpty()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, problem);
+    // The exercise before: both rows worked out, the first one typed in.
     FormulaSheet sheet;
-    sheet.build(u"F"_s, { u"AoB=X"_s }, false);
+    sheet.build(u"FF"_s, { u"AoB=X"_s, u"AoB=X"_s }, false);
     QStringList expectedFormulas;
-    QVERIFY_THROWS_EXCEPTION(
-        ExpressionError, sheet.CARICA_FORMULE({ typed }, expectedFormulas, u','));
+    sheet.CARICA_FORMULE({ u"12+7"_s, u"5+1"_s }, expectedFormulas, u',');
+    sheet.row(0).field(1)->text = u"12"_s;
+    markWrong(*sheet.row(0).field(5));
+
+    sheet.CARICA_FORMULE({ typed, u"3+4"_s }, expectedFormulas, u',');
+    const FormulaRow &row = sheet.row(0);
+    QCOMPARE(row.problem, problem);
+    const QStringList empty { u""_s, u""_s, u""_s, u"="_s, u""_s };
+    QCOMPARE(textsOf(row), empty);
+    QCOMPARE(expectedTextsOf(row), empty);
+    QVERIFY(row.field(5)->themed);
+    QCOMPARE(sheet.TDATI(0), QVector<double>(6, 0.0));
+    QCOMPARE(expectedFormulas, (QStringList { QString(), u"3_4_+"_s }));
+    QVERIFY(sheet.row(1).problem.isEmpty());
+    QCOMPARE(
+        expectedTextsOf(sheet.row(1)), (QStringList { u"3"_s, u"+"_s, u"4"_s, u"="_s, u"7"_s }));
+    // Its step takes no input.
+    sheet.activateRow(0);
+    QVERIFY(!row.field(1)->enabled);
 }
 
 void TestExpectedFormulas::splitEquivalence_data()
@@ -233,16 +257,20 @@ void TestExpectedFormulas::solutionAndClearing()
     FormulaSheet sheet;
     sheet.build(u"FE"_s, { u"AoB=X"_s, u"Yo?Xo"_s }, false);
     QStringList expectedFormulas;
-    sheet.CARICA_FORMULE({ u"12+7"_s, u"3 km = 3000 m"_s }, expectedFormulas, u',');
+    const QStringList typed { u"12+7"_s, u"3 km = 3000 m"_s };
+    sheet.CARICA_FORMULE(typed, expectedFormulas, u',');
+    markWrong(*sheet.row(0).field(1));
     sheet.showExpectedTexts();
     for (const FormulaRow &row : sheet.rows()) {
         QVERIFY(row.panelVisible);
         for (const FormulaField &field : row.fields) {
             QCOMPARE(field.text, field.expectedText);
             QVERIFY(!field.enabled);
+            QCOMPARE(field.themed, !field.signFlag);
         }
     }
-    sheet.clearEntries();
+    // The next exercise starts with empty rows.
+    sheet.CARICA_FORMULE(typed, expectedFormulas, u',');
     QCOMPARE(textsOf(sheet.row(0)), (QStringList { u""_s, u""_s, u""_s, u"="_s, u""_s }));
     QCOMPARE(textsOf(sheet.row(1)), (QStringList { u""_s, u""_s, u"="_s, u""_s, u""_s }));
 }
@@ -270,7 +298,7 @@ void TestExpectedFormulas::expressionBoxStores()
     dialogs.inputAnswers << answer;
     {
         IniFile file(path);
-        QCOMPARE(editExpectedFormula(file, u"2"_s, 1, kind, dialogs), answer.has_value());
+        QCOMPARE(editExpectedFormula(file, u"2"_s, 1, kind, 6, u',', dialogs), answer.has_value());
     }
     QCOMPARE(dialogs.lastCaption, u"Expression Box"_s);
     QCOMPARE(dialogs.prompts, QStringList { u"Result=              es. 139+89"_s });

@@ -82,8 +82,8 @@ private slots:
     void saveWritesTheDocumentedLayout();
     void savingTwiceLeavesOneCleanSection();
     void saveKeepsOtherExercises();
-    void leavingBeforeTheFirstStepWritesNothing_data();
-    void leavingBeforeTheFirstStepWritesNothing();
+    void leavingKeepsTheMostWork_data();
+    void leavingKeepsTheMostWork();
     void failedSaveReportsTheFile();
 
     void roundTrip_data();
@@ -283,28 +283,47 @@ void TestProgressFile::saveKeepsOtherExercises()
         ini.sectionLines(u"ISTORY"_s), QStringList({ u"ERRORS_ID_001=3"_s, u"ERRORS_ID_003=3"_s }));
 }
 
-void TestProgressFile::leavingBeforeTheFirstStepWritesNothing_data()
+void TestProgressFile::leavingKeepsTheMostWork_data()
 {
+    // The step of the record already saved (-1 for none; 3 is finished) and of
+    // the exercise left.
+    QTest::addColumn<int>("savedStep");
     QTest::addColumn<int>("currentStep");
     QTest::addColumn<bool>("editMode");
     QTest::addColumn<bool>("written");
 
-    QTest::newRow("first step") << 0 << false << false;
-    QTest::newRow("second step") << 1 << false << true;
-    QTest::newRow("finished") << 3 << false << true;
-    QTest::newRow("teacher") << 2 << true << false;
+    QTest::newRow("first step") << -1 << 0 << false << false;
+    QTest::newRow("second step") << -1 << 1 << false << true;
+    QTest::newRow("finished") << -1 << 3 << false << true;
+    QTest::newRow("teacher") << -1 << 2 << true << false;
+    QTest::newRow("behind the saved step") << 2 << 1 << false << false;
+    QTest::newRow("at the saved step") << 2 << 2 << false << true;
+    QTest::newRow("unfinished over finished") << 3 << 2 << false << false;
+    QTest::newRow("finished again") << 3 << 3 << false << true;
 }
 
-void TestProgressFile::leavingBeforeTheFirstStepWritesNothing()
+void TestProgressFile::leavingKeepsTheMostWork()
 {
+    QFETCH(int, savedStep);
     QFETCH(int, currentStep);
     QFETCH(bool, editMode);
     QFETCH(bool, written);
-    ExerciseProgress state = midway();
-    state.currentStep = currentStep;
+    const auto atStep = [](int step) {
+        ExerciseProgress state = step == 3 ? finished(SolvedByPupil) : midway();
+        state.currentStep = step;
+        return state;
+    };
+    if (savedStep >= 0)
+        SAVETEMP(progressPath(), atStep(savedStep));
+    ExerciseProgress state = atStep(currentStep);
+    state.totalErrors = 9;
 
     QCOMPARE(saveLeftExercise(progressPath(), state, editMode), written);
-    QCOMPARE(QFileInfo::exists(progressPath()), written);
+    const IniFile saved(progressPath());
+    QCOMPARE(saved.readInteger(u"ID_003"_s, u"TOT_ERRORI"_s, -1),
+        written              ? 9
+            : savedStep >= 0 ? 3
+                             : -1);
 }
 
 void TestProgressFile::failedSaveReportsTheFile()

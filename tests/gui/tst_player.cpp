@@ -31,13 +31,15 @@ private slots:
     void fieldMarksShowOnTheWidgets();
     void numberFieldsTakeTheDecimalSeparator();
     void tabChangeDuringFeedbackIsIgnored();
-    void solvedExerciseShowsSolvedWhenComingBack();
+    void hintBelongsToItsStep();
     void solutionFillsInEveryStep();
     void solutionIsRefusedWhileBusy();
     void expectedValuesShowInTheirShortestForm();
     void evaluatorErrorsReachTheErrorBox_data();
     void evaluatorErrorsReachTheErrorBox();
-    void unreadableTeachersFormulaStopsOnlyTheLoading();
+    void unworkableTeachersFormulaCannotBeAnswered_data();
+    void unworkableTeachersFormulaCannotBeAnswered();
+    void unreadablePictureIsToldOverItsExercise();
     void generalHelpShowsTheExercisesText();
     void homeClosesThePlayerUnlessBusy();
     void otherCommandsKeepThePageOpen();
@@ -54,7 +56,8 @@ private:
     // Answers step 0 of exercise 0 of sheet 0 right and leaves the feedback
     // running.
     void answerFirstStepRight();
-    void solveExercise(int sheet);
+    // Answers the question groups before the formula of sheet 0 right.
+    void answerQuestionsRight(int exercise);
 
     std::unique_ptr<TestInstallation> m_installation;
     std::unique_ptr<PlayerProgram> m_program;
@@ -95,29 +98,15 @@ void TestPlayer::answerFirstStepRight()
     QVERIFY(player()->isBusy());
 }
 
-void TestPlayer::solveExercise(int sheet)
+void TestPlayer::answerQuestionsRight(int exercise)
 {
-    static const QHash<int, QList<QStringList>> answers {
-        { 0, { { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s } } },
-        { 1, { { u"4"_s, u"X"_s, u"6"_s, u"_"_s, u"5"_s, u"="_s, u"19"_s } } },
-        { 2,
-            { { u"3"_s, u"m"_s, u"="_s, u"30"_s, u"dm"_s },
-                { u"3"_s, u"m"_s, u"="_s, u"300"_s, u"cm"_s } } },
-    };
-    const int exercise = steps().exerciseIndex();
-    for (int step = 0; step < steps().stepCount(); ++step) {
-        const QChar kind = steps().kindOf(step);
-        if (kind == u'C') {
-            program().chooseOption(
-                program().shownOptions().indexOf(program().correctOption(sheet, exercise, step)));
-        } else {
-            enterFormula(QualeFormula(step, player()->logic().xSCHEMA().stepKinds),
-                answers.value(sheet).value(
-                    QualeFormula(step, player()->logic().xSCHEMA().stepKinds)));
-        }
+    for (int step = 0; step < 2; ++step) {
+        program().chooseOption(
+            program().shownOptions().indexOf(program().correctOption(0, exercise, step)));
         program().pressOk();
         program().tickUntilIdle();
     }
+    QCOMPARE(steps().currentStep(), 2);
 }
 
 void TestPlayer::pupilSolvesTheFirstExercise_data()
@@ -456,30 +445,38 @@ void TestPlayer::tabChangeDuringFeedbackIsIgnored()
     QVERIFY(!player()->smileyImages.at(0));
 }
 
-void TestPlayer::solvedExerciseShowsSolvedWhenComingBack()
+void TestPlayer::hintBelongsToItsStep()
 {
     program().openSheet(0);
-    solveExercise(0);
-    QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
-    program().selectExercise(1);
-    QVERIFY(!player()->cockadeImage);
-    QVERIFY(!player()->E1sp->isHidden());
-    QVERIFY(player()->formulaPanels.at(0)->isHidden());
+    const QStringList errorLines = program().readExerciseKey(0, 0, u"MSG_ERR"_s).split(u'|');
+    const int right = program().shownOptions().indexOf(program().correctOption(0, 0, 0));
+    program().chooseOption((right + 1) % 3);
+    program().pressOk();
+    QVERIFY(player()->msg->isVisible());
+    QCOMPARE(player()->msg->text(), errorLines.at(0));
+    program().settle();
 
-    program().selectExercise(0);
-    QVERIFY(player()->cockadeImage);
-    QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
-    QVERIFY(player()->E1sp->isHidden());
-    QCOMPARE(player()->answerLabels.at(0)->caption(), program().correctOption(0, 0, 0));
-    QCOMPARE(player()->answerLabels.at(1)->caption(), program().correctOption(0, 0, 1));
-    QVERIFY(!player()->formulaPanels.at(0)->isHidden());
-    const QStringList shown { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s };
-    for (int position = 1; position <= shown.size(); ++position) {
-        QCOMPARE(program().field(0, position)->text(), shown.at(position - 1));
-        QVERIFY(!program().field(0, position)->isEnabled());
-    }
-    // Solving it again counts nothing more.
-    QCOMPARE(program().main()->solvedExercises, 1);
+    // A double click on OK: at the next tick the panel shrinks to its buttons
+    // and the help button comes under the pointer for the second click.
+    program().chooseOption(right);
+    program().pressOk();
+    player()->Timer1Timer();
+    QCOMPARE(player()->E1sp->height(), player()->B1->height() + 2);
+    QTest::mouseClick(player()->H1, Qt::LeftButton);
+    QVERIFY(player()->msg->isHidden());
+    program().tickUntilIdle();
+    QCOMPARE(steps().currentStep(), 1);
+
+    // The hint of a wrong answer goes when the solution solves its step.
+    const int second = program().shownOptions().indexOf(program().correctOption(0, 0, 1));
+    program().chooseOption((second + 1) % 3);
+    program().pressOk();
+    QCOMPARE(player()->msg->text(), errorLines.at(1));
+    program().settle();
+    QVERIFY(player()->msg->isVisible());
+    program().main()->LMDsoluzioneClick();
+    QCOMPARE(steps().exerciseState(0), int(SolvedBySolution));
+    QVERIFY(player()->msg->isHidden());
 }
 
 void TestPlayer::solutionFillsInEveryStep()
@@ -573,28 +570,92 @@ void TestPlayer::evaluatorErrorsReachTheErrorBox()
     QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
 }
 
-void TestPlayer::unreadableTeachersFormulaStopsOnlyTheLoading()
+void TestPlayer::unworkableTeachersFormulaCannotBeAnswered_data()
 {
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("problem");
+    // Whether the pupil goes on with OK or asks for the solution.
+    QTest::addColumn<bool>("goOn");
+
+    QTest::newRow("point where the separator is a comma")
+        << u"2.5*4"_s << u"'2.5' is not a valid number"_s << true;
+    QTest::newRow("division by zero") << u"12/0"_s << u"Division by zero in 12/0"_s << false;
+}
+
+void TestPlayer::unworkableTeachersFormulaCannotBeAnswered()
+{
+    QFETCH(QString, formula);
+    QFETCH(QString, problem);
+    QFETCH(bool, goOn);
     {
         IniFile file(program().exerciseFile(0));
-        file.writeString(u"1"_s, u"R0"_s, u"1,2,3+4"_s);
+        file.writeString(u"1"_s, u"R0"_s, formula);
         file.updateFile();
     }
+    // The pupil begins the formula of exercise 1, then moves on to exercise 2.
     program().openSheet(0);
-    QVERIFY(!program().guarded([&] {
+    answerQuestionsRight(0);
+    program().type(0, 1, u"12"_s);
+    QVERIFY(program().guarded([&] {
         program().main()->TabEserc->selectTab(1);
         player()->setProperty("tag", int(TFormP3::CommandExerciseChanged));
         QVERIFY(!player()->FormClose());
     }));
-    QCOMPARE(program().dialogs.errors.size(), 1);
-    QVERIFY(program().dialogs.errors.first().contains(u"1,2,3"_s));
-    QCOMPARE(steps().totalErrors(), 0);
     QCOMPARE(player()->exerciseLabel->caption(), u"EXERCISE 2/6"_s);
-    // Another exercise still loads.
-    program().selectExercise(0);
-    QCOMPARE(player()->exerciseLabel->caption(), u"EXERCISE 1/6"_s);
-    QCOMPARE(program().dialogs.errors.size(), 1);
-    QCOMPARE(steps().currentStep(), 0);
+    // Nothing of exercise 1 stays in the row.
+    for (int position = 1; position <= 5; ++position) {
+        const QString equals = position == 4 ? u"="_s : QString();
+        QCOMPARE(program().field(0, position)->text(), equals);
+        QCOMPARE(program().field(0, position)->expectedText(), equals);
+    }
+
+    // Its step says so once, takes no input and counts no error.
+    answerQuestionsRight(1);
+    QVERIFY(player()->msg->isVisible());
+    QVERIFY2(player()->msg->text().contains(problem), qPrintable(player()->msg->text()));
+    for (int position = 1; position <= 5; ++position)
+        QVERIFY(!program().field(0, position)->isEnabled());
+    if (goOn) {
+        program().pressOk();
+        program().tickUntilIdle();
+        QCOMPARE(steps().exerciseState(1), int(SolvedByPupil));
+        QVERIFY(player()->msg->isHidden());
+    } else {
+        program().main()->LMDsoluzioneClick();
+        QCOMPARE(steps().exerciseState(1), int(SolvedBySolution));
+        for (int position = 1; position <= 5; ++position) {
+            const pLMDedit *field = program().field(0, position);
+            QCOMPARE(field->text(), position == 4 ? u"="_s : QString());
+            QVERIFY(field->palette().color(QPalette::Base) != QColor(255, 0, 0));
+        }
+    }
+    QCOMPARE(steps().totalErrors(), 0);
+    QVERIFY(program().dialogs.errors.isEmpty());
+}
+
+void TestPlayer::unreadablePictureIsToldOverItsExercise()
+{
+    m_installation->writeFile(u"SOL_IMG/Rotta.jpg"_s, "not a photo");
+    {
+        IniFile file(program().exerciseFile(0));
+        file.writeString(u"1"_s, u"LMDImage.imgName"_s, u"SOL_IMG\\Rotta.jpg"_s);
+        file.updateFile();
+    }
+    program().openSheet(0);
+    QVERIFY(player()->LMDimage->isVisible());
+    // What the pupil sees behind each message.
+    QStringList behind;
+    program().dialogs.onMessage = [&](const QString &) {
+        behind << player()->exerciseLabel->caption() + u' '
+                + QString::number(
+                    program().shownOptions().contains(program().correctOption(0, 1, 0)))
+                + QString::number(player()->LMDimage->isVisible());
+    };
+    program().selectExercise(1);
+    QCOMPARE(program().dialogs.messages,
+        (QStringList { u"JPG image format not supported"_s, u"File jpeg non supportato"_s }));
+    QCOMPARE(behind, QStringList(2, u"EXERCISE 2/6 10"_s));
+    QVERIFY(player()->LMDimage->isHidden());
 }
 
 void TestPlayer::generalHelpShowsTheExercisesText()

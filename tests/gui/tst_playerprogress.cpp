@@ -65,7 +65,8 @@ private slots:
     void cleanup();
 
     void resumeInTheMiddleBringsBackTheWork();
-    void resumeOfAFinishedExerciseShowsItsCockade();
+    void solvedExerciseKeepsThePupilsRecord();
+    void resumedStepsStayClosed();
     void resumedQuestionPanelStaysOverTheFormulaRows();
     void resumeIsOfferedOnlyForASavedExercise_data();
     void resumeIsOfferedOnlyForASavedExercise();
@@ -94,6 +95,9 @@ private:
     void answerQuestion(int step, bool right);
     void finishFormula();
     void restore(bool answer);
+    // Exercise 1 of sheet 1 as solved in solvedExerciseKeepsThePupilsRecord.
+    void checkSavedSolvedRecord(const QString &firstLabel);
+    void checkShownSolved(const QString &firstLabel);
 
     std::unique_ptr<TestInstallation> m_installation;
     std::unique_ptr<PlayerProgram> m_program;
@@ -153,8 +157,10 @@ void TestPlayerProgress::resumeInTheMiddleBringsBackTheWork()
     const QString firstLabel = player()->answerLabels.at(0)->caption();
     const QString secondLabel = player()->answerLabels.at(1)->caption();
 
-    // Leaving the exercise keeps it; coming back shows it fresh.
+    // Leaving the exercise keeps it; coming back offers it, and the pupil may
+    // start afresh.
     program().selectExercise(1);
+    program().dialogs.yesNoAnswers = { false };
     program().selectExercise(0);
     QCOMPARE(steps().currentStep(), 0);
     QVERIFY(!player()->answerLabels.at(0));
@@ -162,7 +168,7 @@ void TestPlayerProgress::resumeInTheMiddleBringsBackTheWork()
 
     restore(true);
     QCOMPARE(program().dialogs.questions,
-        QStringList { u"Vuoi riprendere la copia salvata dell'eserizio num.1. ?"_s });
+        QStringList(2, u"Vuoi riprendere la copia salvata dell'eserizio num.1. ?"_s));
     QCOMPARE(steps().currentStep(), 2);
     QCOMPARE(steps().totalErrors(), 1);
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 1"_s);
@@ -186,24 +192,116 @@ void TestPlayerProgress::resumeInTheMiddleBringsBackTheWork()
     QVERIFY(player()->cockadeImage);
 }
 
-void TestPlayerProgress::resumeOfAFinishedExerciseShowsItsCockade()
+void TestPlayerProgress::checkSavedSolvedRecord(const QString &firstLabel)
 {
-    workUpToTheFormula();
-    finishFormula();
-    program().selectExercise(1);
+    const IniFile saved(progressFile(u"ANNA"_s));
+    QCOMPARE(saved.readInteger(u"ID_000"_s, u"HLPNUM"_s, -1), int(SolvedByPupil));
+    QCOMPARE(saved.readInteger(u"ID_000"_s, u"TOT_ERRORI"_s, -1), 1);
+    QCOMPARE(saved.readInteger(u"ID_000"_s, u"ERRORE0"_s, -1), 1);
+    QCOMPARE(saved.readString(u"ID_000"_s, u"LABEL0"_s, QString()), firstLabel);
+    QCOMPARE(saved.readString(u"ID_000"_s, u"TEDI_01"_s, QString()), u"7"_s);
+}
 
-    // Opening the sheet again forgets what was solved; the file remembers.
-    program().openSheet(0, false, u"Anna"_s);
-    QCOMPARE(steps().exerciseState(0), int(NotSolved));
-    QVERIFY(!player()->cockadeImage);
-    restore(true);
-    QCOMPARE(steps().currentStep(), steps().stepCount());
-    QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
-    QVERIFY(player()->E1sp->isHidden());
-    QVERIFY(player()->cockadeImage);
-    QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
+void TestPlayerProgress::checkShownSolved(const QString &firstLabel)
+{
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS 1"_s);
-    QCOMPARE(program().field(0, 5)->text(), u"19"_s);
+    QCOMPARE(pictureName(player()->smileyImages.at(0)), u"Smiley Giallo.bmp"_s);
+    QCOMPARE(pictureName(player()->smileyImages.at(2)), u"Smiley Verde.bmp"_s);
+    QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
+    QVERIFY(player()->E1sp->isHidden());
+    QCOMPARE(player()->answerLabels.at(0)->caption(), firstLabel);
+    // The pupil's own answer, closed to typing.
+    const QStringList answer { u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s };
+    for (int position = 1; position <= answer.size(); ++position) {
+        QCOMPARE(program().field(0, position)->text(), answer.at(position - 1));
+        QVERIFY(!program().field(0, position)->isEnabled());
+    }
+}
+
+void TestPlayerProgress::solvedExerciseKeepsThePupilsRecord()
+{
+    auto preview = std::make_unique<RecordingPreview>();
+    RecordingPreview *recorder = preview.get();
+    player()->setReportPreview(std::move(preview));
+    program().openSheet(0, false, u"Anna"_s);
+    answerQuestion(0, false);
+    answerQuestion(0, true);
+    answerQuestion(1, true);
+    const QString firstLabel = player()->answerLabels.at(0)->caption();
+    program().type(0, 1, u"7"_s);
+    program().chooseOperator(0, 2, u"+"_s);
+    program().type(0, 3, u"12"_s);
+    program().type(0, 5, u"19"_s);
+    program().pressOk();
+    program().tickUntilIdle();
+    QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
+
+    // Leaving it keeps the record; coming back shows the pupil's work, which
+    // is printed and kept again as it stands.
+    program().selectExercise(1);
+    checkSavedSolvedRecord(firstLabel);
+    program().selectExercise(0);
+    checkShownSolved(firstLabel);
+    program().main()->LMDstampaClick();
+    QCOMPARE(textsNamed(recorder->shown.last(), u"Memo1"_s),
+        (QStringList { QString(), u"1"_s, u"0"_s, QString(), u"0"_s }));
+    QCOMPARE(textsNamed(recorder->shown.last(), u"Memo29"_s).value(4), u"7+12=19"_s);
+    program().selectExercise(1);
+    checkSavedSolvedRecord(firstLabel);
+    QCOMPARE(program().main()->solvedExercises, 1);
+    if (QTest::currentTestFailed())
+        return;
+
+    // Another day the sheet offers it at once. An attempt begun afresh and
+    // left unfinished does not replace the solved record.
+    program().main()->LMDhomeClick();
+    program().dialogs.yesNoAnswers = { false };
+    program().openSheet(0, false, u"Anna"_s);
+    QCOMPARE(program().dialogs.questions, QStringList { resumeQuestion(0) });
+    QCOMPARE(steps().currentStep(), 0);
+    answerQuestion(0, true);
+    program().selectExercise(1);
+    checkSavedSolvedRecord(firstLabel);
+
+    // Coming back offers it again; taken up, it shows as the pupil left it.
+    program().dialogs.yesNoAnswers = { true };
+    program().selectExercise(0);
+    QCOMPARE(program().dialogs.questions.size(), 2);
+    checkShownSolved(firstLabel);
+}
+
+void TestPlayerProgress::resumedStepsStayClosed()
+{
+    // A sheet whose formula comes first.
+    {
+        IniFile global(m_installation->path(u"SOL_INI/GLOBAL.INI"_s));
+        global.writeString(u"COMMONAREA"_s, u"SHEET_0"_s, u"|F|CC"_s);
+        global.updateFile();
+    }
+    QTemporaryDir documents;
+    player()->documentsFolder = [&] { return documents.path(); };
+    const QString chosen = documents.filePath(u"compito.ini"_s);
+    program().openSheet(0, false, u"Anna"_s);
+    program().type(0, 1, u"12"_s);
+    program().chooseOperator(0, 2, u"+"_s);
+    program().type(0, 3, u"7"_s);
+    program().type(0, 5, u"19"_s);
+    program().pressOk();
+    program().tickUntilIdle();
+    QCOMPARE(steps().currentStep(), 1);
+    program().dialogs.fileAnswers = { chosen };
+    program().main()->LMDsalvaClick();
+
+    program().openSheet(0, false, u"Anna"_s);
+    program().dialogs.fileAnswers = { chosen };
+    program().dialogs.yesNoAnswers = { true };
+    program().main()->LMDcaricaClick();
+    QCOMPARE(steps().currentStep(), 1);
+    const QStringList answer { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s };
+    for (int position = 1; position <= answer.size(); ++position) {
+        QCOMPARE(program().field(0, position)->text(), answer.at(position - 1));
+        QVERIFY2(!program().field(0, position)->isEnabled(), qPrintable(QString::number(position)));
+    }
 }
 
 void TestPlayerProgress::resumedQuestionPanelStaysOverTheFormulaRows()
@@ -211,8 +309,8 @@ void TestPlayerProgress::resumedQuestionPanelStaysOverTheFormulaRows()
     program().openSheet(0, false, u"Anna"_s);
     answerQuestion(0, true);
     program().selectExercise(1);
+    program().dialogs.yesNoAnswers = { true };
     program().selectExercise(0);
-    restore(true);
     QCOMPARE(steps().currentStep(), 1);
     // Every formula panel shows, under the question panel of the current step.
     FillPanel *formulaPanel = player()->formulaPanels.at(0);
@@ -227,27 +325,26 @@ void TestPlayerProgress::resumeIsOfferedOnlyForASavedExercise_data()
 {
     QTest::addColumn<QString>("pupil");
     QTest::addColumn<int>("exerciseToResume");
-    QTest::addColumn<bool>("answer");
+    // Opening the sheet offers exercise 1 to its pupil, then the restore
+    // button offers the selected exercise when it was saved.
     QTest::addColumn<int>("questions");
 
-    QTest::newRow("another pupil has no file") << u"Marco"_s << 0 << false << 0;
-    QTest::newRow("no section for this exercise") << u"Anna"_s << 2 << false << 0;
-    QTest::newRow("the pupil says no") << u"Anna"_s << 0 << false << 1;
+    QTest::newRow("another pupil has no file") << u"Marco"_s << 0 << 0;
+    QTest::newRow("no section for this exercise") << u"Anna"_s << 2 << 1;
+    QTest::newRow("the pupil says no") << u"Anna"_s << 0 << 2;
 }
 
 void TestPlayerProgress::resumeIsOfferedOnlyForASavedExercise()
 {
     QFETCH(QString, pupil);
     QFETCH(int, exerciseToResume);
-    QFETCH(bool, answer);
     QFETCH(int, questions);
 
     workUpToTheFormula();
     program().selectExercise(1);
+    program().dialogs.yesNoAnswers = { false, false };
     program().openSheet(0, false, pupil);
     program().selectExercise(exerciseToResume);
-    if (questions > 0)
-        program().dialogs.yesNoAnswers = { answer };
     program().main()->LMDripristinaClick();
     QCOMPARE(program().dialogs.questions.size(), questions);
     QCOMPARE(steps().currentStep(), 0);

@@ -106,12 +106,23 @@ void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula_data()
     QTest::addColumn<int>("sheet");
     QTest::addColumn<int>("formula");
     QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("typed");
+    // What the teacher types, in turn: the box opens again on a formula that
+    // cannot be worked out, after a message saying why.
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("formula") << 0 << 0 << 3 << u"12 x 7"_s << u"12*7"_s;
-    QTest::newRow("formula with division") << 1 << 0 << 7 << u"36 : 6 - 2"_s << u"36/6-2"_s;
-    QTest::newRow("equivalence as typed") << 2 << 1 << 4 << u"4 m = 400 cm"_s << u"4 m = 400 cm"_s;
+    QTest::newRow("formula") << 0 << 0 << 3 << QStringList { u"12 x 7"_s } << QStringList()
+                             << u"12*7"_s;
+    QTest::newRow("formula with division")
+        << 1 << 0 << 7 << QStringList { u"36 : 6 - 2"_s } << QStringList() << u"36/6-2"_s;
+    QTest::newRow("equivalence as typed")
+        << 2 << 1 << 4 << QStringList { u"4 m = 400 cm"_s } << QStringList() << u"4 m = 400 cm"_s;
+    QTest::newRow("formulas that do not work out")
+        << 0 << 0 << 1 << QStringList { u"12:0"_s, u"2.5 x 4"_s, u"2,5 x 4"_s }
+        << QStringList { u"The formula 12/0 cannot be worked out: Division by zero in 12/0."_s,
+               u"The formula 2.5*4 cannot be worked out: '2.5' is not a valid number."_s }
+        << u"2,5*4"_s;
 }
 
 void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula()
@@ -119,7 +130,8 @@ void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula()
     QFETCH(int, sheet);
     QFETCH(int, formula);
     QFETCH(int, position);
-    QFETCH(QString, typed);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, messages);
     QFETCH(QString, stored);
 
     program().openSheet(sheet, true);
@@ -127,10 +139,13 @@ void TestPlayerTeacher::expressionBoxStoresTheExpectedFormula()
     const QString key = u"R%1"_s.arg(formula);
     const QString before = program().readExerciseKey(sheet, 3, key);
     const QString neighbour = program().readExerciseKey(sheet, 2, key);
-    program().dialogs.inputAnswers = { typed };
+    for (const QString &answer : typed)
+        program().dialogs.inputAnswers << answer;
     QTest::mouseClick(program().field(formula, position), Qt::LeftButton);
     QCOMPARE(program().dialogs.lastCaption, u"Expression Box"_s);
-    QCOMPARE(program().dialogs.prompts, QStringList { u"Result=              es. 139+89"_s });
+    QCOMPARE(
+        program().dialogs.prompts, QStringList(typed.size(), u"Result=              es. 139+89"_s));
+    QCOMPARE(program().dialogs.messages, messages);
     QCOMPARE(program().readExerciseKey(sheet, 3, key), stored);
     // Only the exercise on show changed.
     QVERIFY(before != stored);

@@ -21,6 +21,8 @@ template<typename T> T takeAnswer(QList<T> &answers, const char *kind)
 void ScriptedDialogs::showMessage(const QString &text)
 {
     messages << text;
+    if (onMessage)
+        onMessage(text);
 }
 
 void ScriptedDialogs::showError(const QString &text)

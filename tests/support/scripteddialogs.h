@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace solvaro {
 
 // Answers every modal dialog from a script and records what was shown, so a
@@ -26,6 +28,8 @@ public:
     QStringList fileAnswers;
     QList<std::optional<QFont>> fontAnswers;
     QList<std::optional<QColor>> colorAnswers;
+    // Called as each message shows, to look at the screen behind it.
+    std::function<void(const QString &)> onMessage;
 
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
