@@ -2,7 +2,7 @@
 #include "dialogs/unit2.h"
 #include "dialogs/unit3.h"
 #include "storage/inifile.h"
-#include "tst_mainwindowfixture.h"
+#include "tst_programfixture.h"
 #include "ui/animatedpicture.h"
 #include "ui/fillpanel.h"
 #include "ui/lednumber.h"

@@ -1,12 +1,7 @@
-#include "app/appcontext.h"
-#include "app/formcreation.h"
 #include "app/unit0.h"
 #include "base/error.h"
 #include "dialogs/unit4.h"
-#include "media/soundoutput.h"
 #include "storage/inifile.h"
-#include "support/scripteddialogs.h"
-#include "support/testinstallation.h"
 #include "ui/fillpanel.h"
 #include "ui/lookwidgets.h"
 #include "ui/memo.h"
@@ -14,15 +9,15 @@
 #include "ui/radiogroup.h"
 #include "ui/textlabel.h"
 
+#include "tst_programfixture.h"
+
 #include <QComboBox>
-#include <QDateTime>
 #include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 using namespace solvaro;
 using namespace Qt::StringLiterals;
@@ -32,45 +27,26 @@ namespace {
 const QString Sheet = u"SOL_INI\\Tipo0.INI"_s;
 const QString MainCaption = u"Problemi di Matematica"_s;
 
-class SilentSound final : public SoundOutput
-{
-public:
-    void play(const QString &, bool) override { }
-    void stop() override { }
+// The eight forms on a throw-away installation of a 1680 x 1050 screen, with
+// the main window's caption that the Edit Box takes over.
+struct EmptyInstallation {
+    TestInstallation installation;
 };
 
-// The eight forms on a throw-away installation of a 1680 x 1050 screen.
-class Program
+class Program final : public EmptyInstallation, public AssembledProgram
 {
 public:
     Program()
+        : AssembledProgram(installation)
     {
-        Environment env;
-        env.executableFolder = installation.folder();
-        env.screenSize = QSize(1680, 1050);
-        env.decimalSeparator = QLatin1Char('.');
-        env.random = [](int) { return 0; };
-        env.now = [] { return QDateTime(QDate(2024, 5, 6), QTime(10, 0)); };
-        env.dialogs = &dialogs;
-        context = std::make_unique<AppContext>(env);
-        context->sound = &sound;
-        createForms(*context);
-        context->forms.Form0->setWindowTitle(MainCaption);
+        forms().Form0->setWindowTitle(MainCaption);
     }
-    ~Program() { destroyForms(*context); }
-    Program(const Program &) = delete;
-    Program &operator=(const Program &) = delete;
 
-    TForm4 *editBox() const { return context->forms.Form4; }
+    TForm4 *editBox() const { return forms().Form4; }
     QStringList recordLines(const QString &section) const
     {
         return IniFile(installation.path(u"SOL_INI/Tipo0.INI"_s)).sectionLines(section);
     }
-
-    TestInstallation installation;
-    ScriptedDialogs dialogs;
-    SilentSound sound;
-    std::unique_ptr<AppContext> context;
 };
 
 Look stripLook()

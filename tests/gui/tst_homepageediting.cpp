@@ -19,36 +19,6 @@
 using namespace solvaro;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Confirms the "Edit Box" as soon as it shows, as the teacher would.
-class ConfirmOnShow final : public QObject
-{
-public:
-    explicit ConfirmOnShow(TForm4 *dialog)
-        : m_dialog(dialog)
-    {
-        dialog->installEventFilter(this);
-    }
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_dialog && event->type() == QEvent::Show) {
-            ++shown;
-            QMetaObject::invokeMethod(
-                m_dialog, [dialog = m_dialog] { dialog->LMDButton1Click(); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    TForm4 *m_dialog;
-};
-
-} // namespace
-
 // The teacher's editing of the home page: where element looks are stored,
 // dragging the text boxes, the menus, skins and the music settings.
 class TestHomePageEditing : public QObject

@@ -1,7 +1,7 @@
 #include "app/unit0.h"
 #include "home/unit1.h"
 #include "storage/inifile.h"
-#include "tst_mainwindowfixture.h"
+#include "tst_programfixture.h"
 #include "ui/pagehost.h"
 #include "ui/picturebutton.h"
 #include "ui/tabstrip.h"

@@ -1,18 +1,23 @@
 #pragma once
 
-// What the main window's and the closing screen's tests share: a program
-// assembled on a test installation with scripted dialogs, a sound channel and
-// a desktop that only record what they are asked.
+// What the tests of the forms share: a program assembled on a test
+// installation with scripted dialogs, a sound channel and a desktop that only
+// record what they are asked; and a way through the real "Edit Box".
 
 #include "app/appcontext.h"
 #include "app/formcreation.h"
 #include "base/platform.h"
+#include "dialogs/unit4.h"
 #include "media/soundoutput.h"
 #include "support/scripteddialogs.h"
 #include "support/testinstallation.h"
 
 #include <QDateTime>
+#include <QEvent>
+#include <QSize>
 #include <QStringList>
+
+#include <functional>
 #include <memory>
 
 namespace solvaro {
@@ -63,12 +68,13 @@ class AssembledProgram
 public:
     enum Forms { AllForms, MainWindowOnly };
 
-    explicit AssembledProgram(const TestInstallation &installation, Forms made = AllForms)
+    explicit AssembledProgram(const TestInstallation &installation, Forms made = AllForms,
+        QSize screen = QSize(1680, 1050), QChar decimalSeparator = QLatin1Char('.'))
     {
         Environment env;
         env.executableFolder = installation.folder();
-        env.screenSize = QSize(1680, 1050);
-        env.decimalSeparator = QLatin1Char('.');
+        env.screenSize = screen;
+        env.decimalSeparator = decimalSeparator;
         env.random = [](int) { return 0; };
         env.now = [] { return QDateTime(QDate(2024, 5, 6), QTime(10, 0)); };
         env.dialogs = &dialogs;
@@ -93,6 +99,41 @@ public:
     RecordingSound sound;
     RecordingPlatform platform;
     std::unique_ptr<AppContext> context;
+};
+
+// Answers the real "Edit Box" as the teacher does: each time it opens, the
+// edit runs on it (if there is one) and the dialog is confirmed.
+class ConfirmOnShow final : public QObject
+{
+public:
+    explicit ConfirmOnShow(TForm4 *dialog, std::function<void(TForm4 *)> edit = {})
+        : m_dialog(dialog)
+        , m_edit(std::move(edit))
+    {
+        dialog->installEventFilter(this);
+    }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog && event->type() == QEvent::Show) {
+            ++shown;
+            QMetaObject::invokeMethod(
+                m_dialog,
+                [this] {
+                    if (m_edit)
+                        m_edit(m_dialog);
+                    m_dialog->LMDButton1Click();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    TForm4 *m_dialog;
+    std::function<void(TForm4 *)> m_edit;
 };
 
 } // namespace solvaro
