@@ -20,8 +20,9 @@ struct QuestionGroup {
 
 // Load_COMBO: reads question group "E<step>" of an exercise section. Missing
 // font keys keep the values of current; a stored size is in design-space units
-// and scaled to the screen width, while a missing one keeps current's size as
-// it is. Missing options give the single option "?????????".
+// and scaled to the screen width, while a missing one, or one written with the
+// other decimal separator, keeps current's size as it is. Missing options give the single option
+// "?????????".
 QuestionGroup Load_COMBO(const IniFile &exerciseFile, const QString &section, int step,
     const LookFont &current, int screenWidth);
 

@@ -125,6 +125,22 @@ QStringList optionLines(const QString &stored)
 
 } // namespace
 
+LookFont readQuestionGroupFont(const IniFile &ini, const QString &section, const QString &key,
+    const LookFont &current, const DesignSpace &design)
+{
+    const RecordReader record(ini, section, key);
+    LookFont font = current;
+    font.name = record.string(".Font.Name", font.name);
+    font.charSet = record.integer(".Font.CharSet", font.charSet);
+    font.color = record.integer(".Font.Color", font.color);
+    font.style = record.integer(".Font.Style", font.style);
+    const double storedSize = ini.readFloat(
+        section, key + QLatin1String(".Font.Size"), std::numeric_limits<double>::quiet_NaN());
+    if (!std::isnan(storedSize))
+        font.size = design.fontSizeFromStoredReal(storedSize);
+    return font;
+}
+
 LookRecords::LookRecords(const DataFolders &folders, QSize screenSize, QChar decimalSeparator)
     : m_folders(folders)
     , m_design(screenSize)
@@ -336,16 +352,7 @@ bool LookRecords::loadQuestionGroup(
 {
     // A file that is not there reads as one without keys: the font stays and
     // the options are the missing ones.
-    const RecordReader record(ini, section, key);
-    LookFont &font = look.font;
-    font.name = record.string(".Font.Name", font.name);
-    font.charSet = record.integer(".Font.CharSet", font.charSet);
-    font.color = record.integer(".Font.Color", font.color);
-    font.style = record.integer(".Font.Style", font.style);
-    const double storedSize = ini.readFloat(
-        section, key + QLatin1String(".Font.Size"), std::numeric_limits<double>::quiet_NaN());
-    if (!std::isnan(storedSize))
-        font.size = m_design.fontSizeFromStoredReal(storedSize);
+    look.font = readQuestionGroupFont(ini, section, key, look.font, m_design);
     look.answerLines = optionLines(ini.readString(section, key, MissingOptions));
     return QFileInfo(ini.path()).isFile();
 }

@@ -12,6 +12,13 @@ namespace solvaro {
 class DataFolders;
 class IniFile;
 
+// The font of question group key ("E2") in a section, on top of current:
+// missing keys keep current's values. A size that is missing, or not a number
+// in the file's decimal notation, keeps current's size rather than scaling it
+// a second time; a stored one is scaled from the design space.
+LookFont readQuestionGroupFont(const IniFile &ini, const QString &section, const QString &key,
+    const LookFont &current, const DesignSpace &design);
+
 // What restoring an element from its record found.
 struct RecordLoad {
     // The record is present (its ".Name" marker is set) and was applied.

@@ -24,6 +24,7 @@ private slots:
     void storedLines();
     void stepLinesArePadded();
     void loadCombo();
+    void loadComboDefaults_data();
     void loadComboDefaults();
     void exerciseTexts();
 };
@@ -150,16 +151,27 @@ void TestQuestionGroup::loadCombo()
     QCOMPARE(group.font.charSet, 0);
 }
 
+void TestQuestionGroup::loadComboDefaults_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::newRow("nothing stored") << QByteArray("[0]\r\nE1=x\r\n");
+    // Read with '.', as on a machine set up other than the one that wrote it.
+    QTest::newRow("size written with the other separator")
+        << QByteArray("[0]\r\nE0.Font.Size=17,5\r\n");
+}
+
 void TestQuestionGroup::loadComboDefaults()
 {
+    QFETCH(QByteArray, section);
     TestInstallation installation;
-    installation.writeFile(u"SOL_INI/Tipo0.INI"_s, "[0]\r\nE1=x\r\n");
+    installation.writeFile(u"SOL_INI/Tipo0.INI"_s, section);
     const IniFile file(installation.path(u"SOL_INI/Tipo0.INI"_s));
     LookFont current;
     current.size = 14;
     const QuestionGroup group = Load_COMBO(file, u"0"_s, 0, current, 1680);
     QCOMPARE(group.options, QStringList { u"?????????"_s });
-    // A size never stored is not scaled again.
+    // A size that does not read is not scaled again: the group would shrink at
+    // every load.
     QCOMPARE(group.font, current);
 }
 
