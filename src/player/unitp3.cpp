@@ -94,6 +94,8 @@ void TFormP3::FormCreate()
     buildProblemArea();
     buildQuestionPanel();
     CreateNodes();
+    m_designedLooks.insert(LMDtestp->objectName(), readLook(LMDtestp));
+    m_designedLooks.insert(LMDtesto->objectName(), readLook(LMDtesto));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -3,6 +3,7 @@
 #include "media/documentsfolder.h"
 #include "player/playerlogic.h"
 #include "player/playerview.h"
+#include "storage/look.h"
 
 #include <QFont>
 #include <QHash>
@@ -254,7 +255,9 @@ private:
 
     // The sheet and the exercise (unitp3_sheet.cpp).
     void startTimerIfRunning();
-    bool recordChanged(const QString &prefix);
+    QStringList recordLines(const QString &prefix) const;
+    void applyExerciseRecord(QWidget *element, const QString &prefix);
+    void rememberShownRecords();
     void applyRecords();
     void placeBars();
     void dressForMode();
@@ -303,10 +306,20 @@ private:
     bool m_prepared = false;
     // Whether the sheet-wide looks ("COMMONAREA") are on the elements.
     bool m_sheetLooksApplied = false;
-    // The lines of the exercise's section while it loads, and per record
-    // prefix the lines of the record each element shows.
+    // The lines of the exercise's section while it loads.
     QStringList m_exerciseLines;
-    QHash<QString, QStringList> m_shownRecords;
+    // The elements whose looks each exercise keeps in its own section, by
+    // record prefix: the look each was designed with, which an exercise
+    // without a record of its own shows, and what each showed once its
+    // exercise was on screen. An element that still shows the same record with
+    // the same look needs it no second time; one the teacher has changed since
+    // (in the Edit Box, by dragging) gets its exercise's record again.
+    struct ShownRecord {
+        QStringList lines;
+        Look look;
+    };
+    QHash<QString, Look> m_designedLooks;
+    QHash<QString, ShownRecord> m_shownRecords;
 
     // Teacher's dragging.
     bool m_textDragging = false;

@@ -33,6 +33,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <optional>
+
 namespace solvaro {
 
 namespace {
@@ -48,6 +50,15 @@ const QString CommonArea = QStringLiteral("COMMONAREA");
 
 // The exercises a sheet can have: one state is kept for each.
 constexpr int MostExercises = StepCycle::maxExercises;
+
+// The value of an integer key, nothing when it is missing or not a number.
+std::optional<int> storedInteger(const IniFile &file, const QString &section, const QString &key)
+{
+    const int value = file.readInteger(section, key, 0);
+    if (value != file.readInteger(section, key, 1))
+        return std::nullopt;
+    return value;
+}
 
 } // namespace
 
@@ -150,6 +161,7 @@ void TFormP3::INIZIO()
     dressForMode();
     LMDtesto->raise();
     buildSectionBands();
+    rememberShownRecords();
     writeMessageLabels();
     GifTop->setAutoSize(true);
     GifTop->setTransparent(true);
@@ -165,39 +177,59 @@ void TFormP3::INIZIO()
     GifTop->raise();
 }
 
-bool TFormP3::recordChanged(const QString &prefix)
+QStringList TFormP3::recordLines(const QString &prefix) const
 {
-    // From one exercise to the next most records stay the same (a new
-    // exercise starts as a copy of another), and an element that shows a
-    // record already needs it applied no second time.
     const QString start = prefix + QLatin1Char('.');
     QStringList record;
     for (const QString &line : std::as_const(m_exerciseLines)) {
         if (line.startsWith(start, Qt::CaseInsensitive))
             record.append(line);
     }
+    return record;
+}
+
+void TFormP3::applyExerciseRecord(QWidget *element, const QString &prefix)
+{
+    // From one exercise to the next most records stay the same (a new
+    // exercise starts as a copy of another): an element that shows the record
+    // already, as it was left, needs it no second time.
     const auto shown = m_shownRecords.constFind(prefix);
-    if (shown != m_shownRecords.cend() && *shown == record)
-        return false;
-    m_shownRecords.insert(prefix, record);
-    return true;
+    if (shown != m_shownRecords.cend() && shown->lines == recordLines(prefix)
+        && shown->look == readLook(element))
+        return;
+    // Nothing of another exercise's look may stay where this exercise's
+    // record is silent.
+    const Look designed = m_designedLooks.value(prefix, readLook(element));
+    applyLook(element, designed);
+    if (designed.fill.picture.isEmpty())
+        setFillPicture(element, QPixmap(), QString());
+    Load_LMDFILL(element, m_context.looks(), *m_openExerciseFile, prefix, exerciseSection);
+}
+
+void TFormP3::rememberShownRecords()
+{
+    QList<QWidget *> elements { LMDtestp, LMDtesto };
+    for (const QPointer<FillPanel> &band : std::as_const(sectionBands)) {
+        if (band)
+            elements.append(band);
+    }
+    for (QWidget *element : std::as_const(elements)) {
+        const QString prefix = element->objectName();
+        m_shownRecords.insert(prefix, ShownRecord { recordLines(prefix), readLook(element) });
+    }
 }
 
 void TFormP3::applyRecords()
 {
-    const IniFile &file = *m_openExerciseFile;
-    if (recordChanged(QStringLiteral("LMDtestp")))
-        Load_LMDFILL(
-            LMDtestp, m_context.looks(), file, QStringLiteral("LMDtestp"), exerciseSection);
-    if (recordChanged(QStringLiteral("LMDtesto")))
-        Load_LMDFILL(
-            LMDtesto, m_context.looks(), file, QStringLiteral("LMDtesto"), exerciseSection);
+    applyExerciseRecord(LMDtestp, QStringLiteral("LMDtestp"));
+    applyExerciseRecord(LMDtesto, QStringLiteral("LMDtesto"));
     // The sheet-wide looks are the same for every exercise of the sheet, and
     // an edit in the Edit Box reaches the element at once: reading them again
     // (with the work area's picture) at each change of exercise would only
     // slow the change down.
     if (m_sheetLooksApplied)
         return;
+    const IniFile &file = *m_openExerciseFile;
     Load_LMDFILL(LMDmessg, m_context.looks(), file, QStringLiteral("LMDmessg"), CommonArea);
     Load_LMDFILL(LMDFill0, m_context.looks(), file, QStringLiteral("LMDFill0"), CommonArea);
     m_sheetLooksApplied = true;
@@ -250,20 +282,17 @@ void TFormP3::buildSectionBands()
         if (!band) {
             band = new FillPanel(LMDFill0);
             band->setObjectName(name);
-            listenToMouse(band);
-            sectionBands[k] = band;
-            m_shownRecords.remove(name);
-        }
-        if (recordChanged(name)) {
             setElementTag(band, 0);
-            band->setGeometry(0, 0, LMDFill0->width(), SectionBandHeight);
             band->setFillStyle(FillStyle::Brush);
             band->setBrushColor(colorFromNumber(clInactiveCaption, QGuiApplication::palette()));
-            // A band without a record of its own shows no caption of another
-            // exercise.
-            band->setCaption(QString());
-            Load_LMDFILL(band, m_context.looks(), *m_openExerciseFile, name, exerciseSection);
+            listenToMouse(band);
+            sectionBands[k] = band;
+            m_designedLooks.insert(name, readLook(band));
+            m_shownRecords.remove(name);
         }
+        // A band without a record of its own spans the work area.
+        m_designedLooks[name].geometry = QRect(0, 0, LMDFill0->width(), SectionBandHeight);
+        applyExerciseRecord(band, name);
         band->move(0, scheme.sectionTops.value(k));
         if (teacher && band->caption().isEmpty())
             band->setCaption(QStringLiteral("SECTION %1").arg(k));
@@ -289,18 +318,19 @@ void TFormP3::loadExercisePicture()
 {
     const IniFile &file = *m_openExerciseFile;
     const DesignSpace design(m_context.env.screenSize);
-    // A missing position keeps the picture where it is; read as stored, the
-    // present pixels would shrink toward the corner at every load.
-    const int storedLeft = file.readInteger(
-        exerciseSection, QStringLiteral("LMDImage.Left"), design.leftToStored(LMDimage->x()));
-    const int storedTop = file.readInteger(
-        exerciseSection, QStringLiteral("LMDImage.Top"), design.topToStored(LMDimage->y()));
+    // A missing position keeps the picture's present pixels: taken to the
+    // design space and back they would drift by a pixel at every load.
+    const std::optional<int> storedLeft
+        = storedInteger(file, exerciseSection, QStringLiteral("LMDImage.Left"));
+    const std::optional<int> storedTop
+        = storedInteger(file, exerciseSection, QStringLiteral("LMDImage.Top"));
+    const int left = storedLeft ? design.leftFromStored(*storedLeft) : LMDimage->x();
+    const int top = storedTop ? design.topFromStored(*storedTop) : LMDimage->y();
     const int width
         = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Width"), DefaultPictureSize);
     const int height
         = file.readInteger(exerciseSection, QStringLiteral("LMDImage.Height"), DefaultPictureSize);
-    LMDimage->setGeometry(design.leftFromStored(storedLeft), design.topFromStored(storedTop),
-        qMax(0, width), qMax(0, height));
+    LMDimage->setGeometry(left, top, qMax(0, width), qMax(0, height));
     LMDimage->clear();
     // An empty slot shows nothing to the pupil; the teacher sees where a
     // picture would go.

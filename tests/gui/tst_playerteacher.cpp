@@ -1,10 +1,12 @@
 #include "tst_playerfixture.h"
+#include "tst_programfixture.h"
 
 #include "dialogs/unit4.h"
 #include "storage/designspace.h"
 #include "ui/fillpanel.h"
 #include "ui/memo.h"
 #include "ui/resizehandles.h"
+#include "ui/picturebutton.h"
 
 #include <QTest>
 
@@ -39,6 +41,9 @@ private slots:
     void resizeHandlesFollowTheirRules_data();
     void resizeHandlesFollowTheirRules();
     void aNewPictureIsCopiedAndStored();
+    void editsOfACopyStayInTheCopy();
+    void aPictureWithoutAPlaceStaysPut_data();
+    void aPictureWithoutAPlaceStaysPut();
 
 private:
     PlayerProgram &program() { return *m_program; }
@@ -430,6 +435,86 @@ void TestPlayerTeacher::aNewPictureIsCopiedAndStored()
     player()->ImageMouseDown(Qt::RightButton, QPoint(50, 50));
     QCOMPARE(m_installation->readFile(u"SOL_IMG/Mele.bmp"_s), kept);
     QCOMPARE(program().readExerciseKey(0, 0, u"LMDImage.imgName"_s), u"SOL_IMG\\Mele.bmp"_s);
+}
+
+void TestPlayerTeacher::editsOfACopyStayInTheCopy()
+{
+    program().openSheet(0, true);
+    TForm4 *editBox = program().context->forms.Form4;
+    FillPanel *text = player()->LMDtesto;
+    const QString firstText = text->caption();
+    const QPoint firstPlace = text->pos();
+    const QString firstBand = player()->sectionBands.at(1)->caption();
+    const QStringList keys { u"LMDtesto.Caption"_s, u"LMDtesto.Left"_s, u"LMDtesto.Top"_s,
+        u"SEZIONE1.Caption"_s };
+    QStringList firstRecord;
+    for (const QString &key : keys)
+        firstRecord << program().readExerciseKey(0, 0, key);
+
+    // Exercise 01 copied becomes 07; the teacher rewrites the copy's text and
+    // a band, and drags the text.
+    QTest::mouseClick(program().main()->LMDcopy, Qt::LeftButton);
+    QCOMPARE(program().main()->TabEserc->currentIndex(), 6);
+    {
+        ConfirmOnShow retype(editBox, [](TForm4 *box) { box->Memo1->setText(u"La copia"_s); });
+        QTest::mouseClick(text, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseClick(player()->sectionBands.at(1), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(retype.shown, 2);
+    }
+    QTest::mousePress(text, Qt::LeftButton, {}, QPoint(10, 10));
+    player()->GifTopMouseMove(text, text->mapToGlobal(QPoint(10, 10)) + QPoint(30, 15));
+    QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(40, 25));
+
+    // Exercise 01 shows what its own section says, and confirming the Edit Box
+    // there stores that again.
+    program().selectExercise(0);
+    QCOMPARE(text->caption(), firstText);
+    QCOMPARE(text->pos(), firstPlace);
+    QCOMPARE(player()->sectionBands.at(1)->caption(), firstBand);
+    {
+        ConfirmOnShow confirm(editBox);
+        QTest::mouseClick(text, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseClick(player()->sectionBands.at(1), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(confirm.shown, 2);
+    }
+    QStringList record;
+    for (const QString &key : keys)
+        record << program().readExerciseKey(0, 0, key);
+    QCOMPARE(record, firstRecord);
+    const IniFile file(program().exerciseFile(0));
+    QCOMPARE(file.readString(u"6"_s, u"LMDtesto.Caption"_s, QString()), u"La copia"_s);
+    QCOMPARE(file.readString(u"6"_s, u"SEZIONE1.Caption"_s, QString()), u"La copia"_s);
+    QVERIFY(file.readString(u"6"_s, u"LMDtesto.Left"_s, QString())
+        != file.readString(u"0"_s, u"LMDtesto.Left"_s, QString()));
+}
+
+void TestPlayerTeacher::aPictureWithoutAPlaceStaysPut_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1366 x 768") << QSize(1366, 768);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+}
+
+void TestPlayerTeacher::aPictureWithoutAPlaceStaysPut()
+{
+    QFETCH(QSize, screen);
+    {
+        IniFile file(program().exerciseFile(0));
+        for (const QString &section : { u"0"_s, u"1"_s }) {
+            file.deleteKey(section, u"LMDImage.Left"_s);
+            file.deleteKey(section, u"LMDImage.Top"_s);
+        }
+        file.updateFile();
+    }
+    m_program.reset();
+    m_program = std::make_unique<PlayerProgram>(*m_installation, screen);
+    program().openSheet(0);
+    const QPoint place = player()->LMDimage->pos();
+    for (int load = 0; load < 3; ++load) {
+        program().selectExercise(1);
+        program().selectExercise(0);
+    }
+    QCOMPARE(player()->LMDimage->pos(), place);
 }
 
 QTEST_MAIN(TestPlayerTeacher)
