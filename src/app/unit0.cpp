@@ -8,9 +8,8 @@
 #include "dialogs/unit3.h"
 #include "home/unit1.h"
 #include "player/unitp3.h"
-#include "storage/datafolders.h"
 #include "storage/designspace.h"
-#include "storage/globalsettings.h"
+#include "ui/elementtag.h"
 #include "ui/fillpanel.h"
 #include "ui/lookwidgets.h"
 #include "ui/pagehost.h"
@@ -75,8 +74,8 @@ void TForm0::FormCreate()
     DesignHeight = solvaro::DesignHeight;
     DesignWidth = solvaro::DesignWidth;
 
-    Load_LMDFILL(LMDFill15, m_context.looks(), dataFolder::globalSettings,
-        globalSettings::captionStripSection, globalSettings::captionStripSection);
+    Load_LMDFILL(LMDFill15, m_context.looks(), ownLookFile(LMDFill15), LMDFill15->objectName(),
+        ownLookSection(LMDFill15));
 
     for (const int key : { Qt::Key_F1, Qt::Key_F2 }) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);

@@ -8,7 +8,9 @@
 #include "dialogs/unit5.h"
 #include "home/unit1.h"
 #include "player/unitp3.h"
+#include "storage/datafolders.h"
 #include "storage/exercisecatalogue.h"
+#include "storage/globalsettings.h"
 #include "storage/look.h"
 #include "ui/animatedpicture.h"
 #include "ui/elementtag.h"
@@ -150,6 +152,9 @@ void TForm0::buildToolbar()
     LMDFill15->setGeometry(captionStripPlace);
     LMDFill15->setWordWrap(true);
     setElementTag(LMDFill15, skinTag);
+    // Its look belongs to the installation, not to a skin: the global settings
+    // file holds it for every skin.
+    setOwnLookPlace(LMDFill15, dataFolder::globalSettings, globalSettings::captionStripSection);
 }
 
 // The strip is hidden until a sheet opens, so its pictures are read then and

@@ -44,8 +44,10 @@ std::optional<ElementEdit> TForm1::elementEditOf(const QWidget *page, const QWid
 
     const bool panel = lookKind(element) == LookKind::Panel;
     const int tag = panel && isSheetWidePanelName(name) ? SheetWideTag : elementTag(element);
-    const LookPlace place
-        = lookPlaceForTag(tag, name, SkinFile, currentSheetFile(), currentExercise());
+    const QString ownFile = ownLookFile(element);
+    const LookPlace place = !ownFile.isEmpty()
+        ? LookPlace { ownFile, ownLookSection(element) }
+        : lookPlaceForTag(tag, name, SkinFile, currentSheetFile(), currentExercise());
     const IniFile file(m_context.folders.resolve(place.file), m_context.env.decimalSeparator);
     const QString stored = file.readString(place.section, name + FillImageSuffix, QString());
     const QString picture = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);

@@ -8,6 +8,8 @@ namespace solvaro {
 namespace {
 
 constexpr char tagProperty[] = "tag";
+constexpr char lookFileProperty[] = "lookFile";
+constexpr char lookSectionProperty[] = "lookSection";
 
 } // namespace
 
@@ -23,6 +25,24 @@ void setElementTag(QWidget *element, int tag)
 {
     if (element)
         element->setProperty(tagProperty, tag);
+}
+
+void setOwnLookPlace(QWidget *element, const QString &file, const QString &section)
+{
+    if (!element)
+        return;
+    element->setProperty(lookFileProperty, file);
+    element->setProperty(lookSectionProperty, section);
+}
+
+QString ownLookFile(const QWidget *element)
+{
+    return element ? element->property(lookFileProperty).toString() : QString();
+}
+
+QString ownLookSection(const QWidget *element)
+{
+    return element ? element->property(lookSectionProperty).toString() : QString();
 }
 
 } // namespace solvaro

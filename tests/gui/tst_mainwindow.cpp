@@ -214,6 +214,22 @@ void TestMainWindow::captionStripsCarryTheirLooks()
     QCOMPARE(elementTag(strip), 10);
     QCOMPARE(elementTag(window()->LMD_LABEL), 80);
     QCOMPARE(window()->LMD_LABEL->height(), 32);
+
+    // The teacher's edit of the caption strip is what the next start shows.
+    TestInstallation installation;
+    installation.copySample();
+    const QByteArray skin = installation.readFile(QStringLiteral("SOL_INI/SKIN.INI"));
+    {
+        AssembledProgram teacher(installation);
+        teacher.forms().Form1->EditMode = true;
+        ConfirmOnShow retype(teacher.forms().Form4,
+            [](TForm4 *box) { box->Memo1->setText(QStringLiteral("Scegli un esercizio")); });
+        QTest::mouseClick(teacher.forms().Form0->LMDFill15, Qt::LeftButton);
+        QCOMPARE(retype.shown, 1);
+    }
+    AssembledProgram next(installation);
+    QCOMPARE(next.forms().Form0->LMDFill15->caption(), QStringLiteral("Scegli un esercizio"));
+    QCOMPARE(installation.readFile(QStringLiteral("SOL_INI/SKIN.INI")), skin);
 }
 
 void TestMainWindow::toolbarHoldsTheButtonsInTheirFixedOrder()
