@@ -5,6 +5,7 @@
 
 #include "app/appcontext.h"
 #include "base/dialogs.h"
+#include "base/error.h"
 #include "home/skinfile.h"
 #include "home/tgif.h"
 #include "media/soundoutput.h"
@@ -16,7 +17,6 @@
 #include "ui/fillpanel.h"
 #include "ui/lookwidgets.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace solvaro {
@@ -115,10 +115,10 @@ void TForm1::SaveSkinAsClick()
     }
     const QString source = m_context.folders.resolve(SkinFile);
     const QString destination = m_context.folders.resolve(target);
-    if (QFileInfo(source).isFile()) {
-        QFile::remove(destination);
-        QFile::copy(source, destination);
-    }
+    // A copy that fails keeps the file it would have replaced, and the current
+    // skin stays the one the global settings file names.
+    if (QFileInfo(source).isFile() && !copyFileReplacing(source, destination))
+        throw Error(QStringLiteral("Unable to write to %1").arg(destination));
     IniFile global(m_context.folders.globalSettingsFile(), m_context.env.decimalSeparator);
     global.writeString(globalSettings::skinSection, globalSettings::skinFileKey, target);
     global.updateFile();

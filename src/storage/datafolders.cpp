@@ -37,12 +37,13 @@ QString matchEntry(const QString &folder, const QString &name)
     return name;
 }
 
-bool copyFile(const QString &source, const QString &target)
+} // namespace
+
+bool copyFileReplacing(const QString &source, const QString &target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    // Through a temporary file, so that a failed copy keeps the file it replaces.
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return false;
@@ -56,8 +57,6 @@ bool copyFile(const QString &source, const QString &target)
     }
     return out.commit();
 }
-
-} // namespace
 
 DataFolders::DataFolders(const QString &executableFolder)
     : m_folder(executableFolder)
@@ -141,7 +140,7 @@ QString DataFolders::pickInto(const QString &folder, const QString &pickedFile) 
     if (isStoredFile(stored, pickedFile))
         return stored;
     const QString target = resolve(stored);
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !copyFile(pickedFile, target))
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !copyFileReplacing(pickedFile, target))
         return QString();
     return stored;
 }

@@ -14,6 +14,11 @@ inline constexpr QLatin1StringView temporary { "SOL_TMP\\" };
 inline constexpr QLatin1StringView globalSettings { "SOL_INI\\GLOBAL.INI" };
 } // namespace dataFolder
 
+// Copies a file over target through a temporary file beside it, so that a copy
+// that fails (a full disk, a read-only folder) keeps the file it would have
+// replaced. False when it failed.
+bool copyFileReplacing(const QString &source, const QString &target);
+
 // The installation: the executable folder and the four data folders in it.
 // Stored paths are relative to the executable folder and written the Windows
 // way ("SOL_IMG\\x.bmp"); here they are resolved to real files.

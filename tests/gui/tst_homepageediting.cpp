@@ -1,3 +1,4 @@
+#include "base/error.h"
 #include "dialogs/unit4.h"
 #include "home/tgif.h"
 #include "home/unit1.h"
@@ -12,6 +13,7 @@
 
 #include "tst_homepagefixture.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -47,6 +49,7 @@ private slots:
     void loadSkin();
     void saveSkinAs_data();
     void saveSkinAs();
+    void aFailedSkinCopyKeepsTheSkin();
     void backgroundSound();
     void backgroundSoundSwitch();
 
@@ -370,6 +373,18 @@ void TestHomePageEditing::saveSkinAs()
         QCOMPARE(m_program->dialogs.messages, QStringList { u"Source file = Destination file"_s });
         QVERIFY(!m_installation->readFile(u"SOL_INI/Estate.ini"_s).isEmpty());
     }
+}
+
+void TestHomePageEditing::aFailedSkinCopyKeepsTheSkin()
+{
+    start();
+    // A folder of the chosen name: the copy cannot take its place.
+    QVERIFY(QDir().mkpath(m_installation->path(u"SOL_INI/Inverno.ini"_s)));
+    m_program->dialogs.fileAnswers << m_installation->path(u"SOL_INI/Inverno.ini"_s);
+    QVERIFY_THROWS_EXCEPTION(Error, home()->SaveSkinAsClick());
+    QCOMPARE(home()->SkinFile, u"SOL_INI\\SKIN.INI"_s);
+    QCOMPARE(ini(u"SOL_INI/GLOBAL.INI"_s).readString(u"SKIN"_s, u"FileName"_s, QString()),
+        u"SOL_INI\\SKIN.INI"_s);
 }
 
 void TestHomePageEditing::backgroundSound()
