@@ -20,6 +20,13 @@ public:
     // kept apart from the picture's index, which closes up at each skin load,
     // so that a picture goes on writing to the section it was read from.
     QString section;
+    // The stored file of a picture that did not read, empty otherwise: the
+    // picture is then a box naming the file, for the teacher to change or
+    // delete.
+    QString missingFile;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace solvaro

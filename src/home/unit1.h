@@ -200,7 +200,13 @@ private:
     // Moving pictures (unit1_gifs.cpp).
     Tgif *selectedGif() const;
     void applyGifMode(Tgif *gif);
-    QString freePictureSection(int index) const;
+    // A picture in slot index of Gifs; the slot's index is returned.
+    int addGifSlot(Tgif *gif);
+    // A picture of the skin whose file does not read, kept for the teacher.
+    int addMissingGif(const QString &storedFile);
+    // The section a new picture of slot index is stored in: the first from
+    // its own name on that neither the file nor a picture holds.
+    QString freePictureSection(const IniFile &skin, int index) const;
     bool skinHasSection(const QString &section) const;
     void writePathEnds(Tgif *gif);
     QString chooseGifFile(const QString &caption);

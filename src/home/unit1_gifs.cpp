@@ -35,6 +35,9 @@ constexpr int HandleOffset = 2;
 constexpr int RowStartX = 20;
 constexpr int RowStartY = 10;
 constexpr int RowGap = 10;
+// The speeds "Set Speed" offers, in pixels a tick.
+constexpr int SlowestSpeed = 1;
+constexpr int FastestSpeed = 100;
 
 int speedOf(int stored)
 {
@@ -51,10 +54,21 @@ int TForm1::AddGIF(const QString &path)
         delete gif;
         return -1;
     }
+    return addGifSlot(gif);
+}
+
+int TForm1::addMissingGif(const QString &storedFile)
+{
+    auto *gif = new Tgif(LMDsfondoUnit1);
+    gif->missingFile = storedFile;
+    return addGifSlot(gif);
+}
+
+int TForm1::addGifSlot(Tgif *gif)
+{
     const int index = int(Gifs.size());
     Gifs.append(gif);
     gif->setObjectName(skinKeys::pictureSectionName(index));
-    gif->section = freePictureSection(index);
     gif->setCenter(true);
     gif->setStretch(true);
     gif->setAutoSize(false);
@@ -63,9 +77,8 @@ int TForm1::AddGIF(const QString &path)
     setElementTag(gif, index);
     gif->setAttribute(Qt::WA_NoMousePropagation);
     gif->setAnimating(false);
-    applyGifMode(gif);
     gif->raise();
-    gif->show();
+    applyGifMode(gif);
 
     MouseEvents *events = MouseEvents::of(gif);
     connect(events, &MouseEvents::pressed, this, [this, gif](QMouseEvent *event) {
@@ -78,11 +91,15 @@ int TForm1::AddGIF(const QString &path)
     return index;
 }
 
-QString TForm1::freePictureSection(int index) const
+QString TForm1::freePictureSection(const IniFile &skin, int index) const
 {
     // A picture keeps the section it was read from, so the section of a new
-    // one may already be taken by a picture that moved up at the last load.
-    const auto taken = [this](const QString &section) {
+    // one may already be taken by a picture that moved up at the last load;
+    // and a section in the file whose picture is missing still holds that
+    // picture's size and path, which a new picture must not inherit.
+    const auto taken = [this, &skin](const QString &section) {
+        if (skin.sectionExists(section))
+            return true;
         for (const QPointer<Tgif> &gif : Gifs) {
             if (gif && gif->section.compare(section, Qt::CaseInsensitive) == 0)
                 return true;
@@ -100,6 +117,9 @@ QString TForm1::freePictureSection(int index) const
 
 void TForm1::applyGifMode(Tgif *gif)
 {
+    // A picture whose file does not read shows to the teacher alone, who can
+    // then change or delete it.
+    gif->setVisible(EditMode || gif->missingFile.isEmpty());
     gif->setTransparent(!EditMode);
     gif->setContextMenu(EditMode ? PPgif : nullptr);
     if (!EditMode)
@@ -368,11 +388,12 @@ void TForm1::SetSpeedClick()
                                    QStringLiteral("Speed 1 .. 100"), defaultAnswer)
                                .value_or(defaultAnswer);
     bool isNumber = false;
-    int speed = answer.trimmed().toInt(&isNumber);
+    const int answered = answer.trimmed().toInt(&isNumber);
     if (!isNumber)
         return;
-    if (speed == 0)
-        speed = 1;
+    // As the prompt says: a step outside 1..100 would send the picture off
+    // the page for good, or overflow when it is turned to head for the end.
+    const int speed = qBound(SlowestSpeed, answered, FastestSpeed);
     gif->path.DX = directedStep(gif->path, speed);
     IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
     if (skin.sectionExists(gif->section)) {
@@ -400,9 +421,10 @@ void TForm1::AddAnimateGifClick()
     SelectedGif = index;
     Tgif *gif = Gifs.at(index);
     const QString stored = m_context.folders.pickInto(dataFolder::images, chosen);
+    IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
+    gif->section = freePictureSection(skin, index);
     if (gif->section.isEmpty())
         return;
-    IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);
     skin.writeString(gif->section, skinKeys::pictureFileKey,
         stored.isEmpty() ? dataFolder::images + QFileInfo(chosen).fileName() : stored);
     skin.writeInteger(gif->section, skinKeys::leftKey, gif->x());
@@ -424,6 +446,7 @@ void TForm1::ChangeGifClick()
         m_context.env.dialogs->showError(QStringLiteral("Cannot read the picture %1").arg(chosen));
         return;
     }
+    gif->missingFile.clear();
     if (gif->section.isEmpty())
         return;
     IniFile skin(m_context.folders.resolve(SkinFile), m_context.env.decimalSeparator);

@@ -26,6 +26,8 @@ namespace {
 const QString SkinFilter = QStringLiteral("*.ini|*.ini");
 // Below this width a stored picture size is taken to be unset.
 constexpr int SmallestPictureWidth = 20;
+// Where a picture's file does not read, the teacher sees a box this large.
+constexpr QSize MissingPictureSize(80, 80);
 
 } // namespace
 
@@ -62,16 +64,17 @@ void TForm1::loadSkinPictures(const IniFile &skin)
     const QList<SkinPicture> pictures
         = readSkinPictures(skin, DesignSpace(m_context.env.screenSize));
     for (const SkinPicture &picture : pictures) {
-        // A picture that does not read is left out; the rest of the skin loads.
-        const int index = AddGIF(m_context.folders.resolve(picture.file));
+        // A picture that does not read keeps its place for the teacher, who
+        // can change or delete it; the rest of the skin loads.
+        int index = AddGIF(m_context.folders.resolve(picture.file));
         if (index < 0)
-            continue;
+            index = addMissingGif(picture.file);
         Tgif *gif = Gifs.at(index);
         gif->section = skinKeys::pictureSectionName(picture.number);
         gif->setGeometry(picture.geometry);
         gif->path = picture.path;
         if (gif->width() < SmallestPictureWidth)
-            gif->resize(gif->pictureSize());
+            gif->resize(gif->hasPicture() ? gif->pictureSize() : MissingPictureSize);
     }
 }
 

@@ -26,7 +26,7 @@ private slots:
 
     void skinPicturesAreLoaded();
     void sectionsKeepTheirPicturesAcrossHoles();
-    void unreadablePicturesAreLeftOut();
+    void unreadablePicturesShowOnlyToTheTeacher();
     void picturesMoveOnlyWhileTheHomePageShows();
     void activationLooksByMode_data();
     void activationLooksByMode();
@@ -106,15 +106,36 @@ void TestHomePagePictures::sectionsKeepTheirPicturesAcrossHoles()
     QVERIFY(!skin().sectionExists(u"ani101"_s));
 }
 
-void TestHomePagePictures::unreadablePicturesAreLeftOut()
+void TestHomePagePictures::unreadablePicturesShowOnlyToTheTeacher()
 {
     m_installation->writeFile(u"SOL_IMG/Rotto.gif"_s, "not a picture");
-    start({ u"[ani100]"_s, u"FileName=SOL_IMG\\Rotto.gif"_s, u"[ani101]"_s,
-        u"FileName=SOL_IMG\\Manca.gif"_s, u"[ani102]"_s, u"FileName=SOL_IMG\\Palla.gif"_s,
+    start({ u"[ani100]"_s, u"FileName=#"_s, u"width=300"_s, u"X2=900"_s, u"[ani101]"_s,
+        u"FileName=SOL_IMG\\Rotto.gif"_s, u"[ani102]"_s, u"FileName=SOL_IMG\\Palla.gif"_s,
         u"[COMMONAREA]"_s, u"FISCHIO=NO"_s });
-    QCOMPARE(home()->Gifs.size(), 1);
-    QCOMPARE(gif(0)->section, u"Ani102"_s);
     QCOMPARE(home()->whistle(), u"NO"_s);
+    QCOMPARE(home()->Gifs.size(), 2);
+    m_program->showHomePage(false);
+    QVERIFY(gif(0)->isHidden());
+    QVERIFY(gif(1)->isVisible());
+    QCOMPARE(gif(1)->section, u"Ani102"_s);
+
+    // The teacher sees the broken entry and can delete it.
+    m_program->main()->FD->hidePage();
+    m_program->showHomePage(true);
+    QVERIFY(gif(0)->isVisible());
+    QVERIFY(!gif(0)->hasPicture());
+    QCOMPARE(gif(0)->section, u"Ani101"_s);
+
+    // A new picture takes a section free in the file, inheriting nothing.
+    m_program->dialogs.fileAnswers << m_installation->path(u"SOL_IMG/Stella.gif"_s);
+    home()->AddAnimateGifClick();
+    QCOMPARE(gif(2)->section, u"Ani103"_s);
+    QCOMPARE(skin().readString(u"ani101"_s, u"FileName"_s, QString()), u"SOL_IMG\\Rotto.gif"_s);
+    QCOMPARE(skin().readString(u"ani100"_s, u"X2"_s, QString()), u"900"_s);
+
+    home()->SelectedGif = 0;
+    home()->DeleteGifClick();
+    QVERIFY(!skin().sectionExists(u"ani101"_s));
 }
 
 void TestHomePagePictures::picturesMoveOnlyWhileTheHomePageShows()
@@ -169,7 +190,10 @@ void TestHomePagePictures::setSpeed_data()
     QTest::newRow("not a number changes nothing") << std::optional<QString>(u"svelto"_s) << -3;
     QTest::newRow("zero counts as one") << std::optional<QString>(u"0"_s) << -1;
     QTest::newRow("cancelled gives one") << std::optional<QString>() << -1;
-    QTest::newRow("beyond a hundred") << std::optional<QString>(u"250"_s) << -250;
+    // Kept to the prompt's 1 .. 100.
+    QTest::newRow("beyond a hundred") << std::optional<QString>(u"250"_s) << -100;
+    QTest::newRow("negative") << std::optional<QString>(u"-7"_s) << -1;
+    QTest::newRow("lowest integer") << std::optional<QString>(u"-2147483648"_s) << -1;
 }
 
 void TestHomePagePictures::setSpeed()
