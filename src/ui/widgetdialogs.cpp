@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -60,13 +62,32 @@ QString WidgetDialogs::saveFileName(const QString &caption, const QString &folde
     return dialog.selectedFiles().constFirst();
 }
 
+QFont fontDialogStart(const QFont &font)
+{
+    if (QFontDatabase::hasFamily(font.family()))
+        return font;
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    return shown;
+}
+
+QFont fontDialogChoice(const QFont &font, const QFont &start, const QFont &chosen)
+{
+    const bool unchanged = chosen.family() == start.family()
+        && chosen.pointSize() == start.pointSize() && chosen.bold() == start.bold()
+        && chosen.italic() == start.italic() && chosen.underline() == start.underline()
+        && chosen.strikeOut() == start.strikeOut();
+    return unchanged ? font : chosen;
+}
+
 std::optional<QFont> WidgetDialogs::chooseFont(const QFont &initial)
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, m_parent);
+    const QFont start = fontDialogStart(initial);
+    const QFont font = QFontDialog::getFont(&ok, start, m_parent);
     if (!ok)
         return std::nullopt;
-    return font;
+    return fontDialogChoice(initial, start, font);
 }
 
 std::optional<QColor> WidgetDialogs::chooseColor(const QColor &initial)

@@ -2,9 +2,18 @@
 
 #include "base/dialogs.h"
 
+#include <QFont>
+
 class QWidget;
 
 namespace solvaro {
+
+// The font dialog lists only the families installed here. A font whose family
+// is not (as a look written on another machine names) opens on the family
+// that stands in for it on screen, with its own style and size, rather than on
+// the dialog's default; and confirmed as it opened it stays the font it was.
+QFont fontDialogStart(const QFont &font);
+QFont fontDialogChoice(const QFont &font, const QFont &start, const QFont &chosen);
 
 // The real dialogs, shown modally over a parent window.
 class WidgetDialogs final : public Dialogs

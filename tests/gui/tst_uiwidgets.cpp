@@ -4,7 +4,10 @@
 #include "ui/scrollbox.h"
 #include "ui/tabstrip.h"
 #include "ui/textlabel.h"
+#include "ui/widgetdialogs.h"
 
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -34,6 +37,8 @@ private slots:
     void scrollPositionsAreClamped();
 
     void mouseEventsBecomeSignals();
+
+    void fontDialogOpensOnTheFontShown();
 };
 
 void TestWidgets::numberedCaptions_data()
@@ -254,6 +259,25 @@ void TestWidgets::mouseEventsBecomeSignals()
     QTest::mouseRelease(&label, Qt::RightButton, {}, QPoint(7, 8));
     QCOMPARE(pressed, QList<Qt::MouseButton>({ Qt::RightButton }));
     QCOMPARE(released, QList<QPoint>({ QPoint(7, 8) }));
+}
+
+void TestWidgets::fontDialogOpensOnTheFontShown()
+{
+    // A look written elsewhere names a family this machine may not have.
+    QFont element(QStringLiteral("Comic Sans MS"));
+    element.setPointSize(15);
+    element.setBold(true);
+    const QFont start = fontDialogStart(element);
+    const QFontDialog dialog(start);
+    QCOMPARE(dialog.currentFont().family(), QFontInfo(element).family());
+    QVERIFY(dialog.currentFont().bold());
+    QCOMPARE(dialog.currentFont().pointSize(), 15);
+
+    // Confirmed without a change the element keeps its font; a change is taken.
+    QCOMPARE(fontDialogChoice(element, start, dialog.currentFont()), element);
+    QFont italic = dialog.currentFont();
+    italic.setItalic(true);
+    QCOMPARE(fontDialogChoice(element, start, italic), italic);
 }
 
 QTEST_MAIN(TestWidgets)
