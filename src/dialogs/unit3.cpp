@@ -9,6 +9,7 @@
 #include "ui/lednumber.h"
 
 #include <QFileInfo>
+#include <QShowEvent>
 #include <QTimer>
 
 static void initBuiltInSounds()
@@ -111,7 +112,10 @@ QString TForm3::CaricaVOCE(int n) const
 void TForm3::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    FormActivate();
+    // The window system showing the program again (after a minimise) is not
+    // the screen being shown: the count and the end wait go on as they were.
+    if (!event->spontaneous())
+        FormActivate();
 }
 
 void TForm3::resizeEvent(QResizeEvent *event)
@@ -146,7 +150,7 @@ void TForm3::FormActivate()
     SCORE->setValue(0);
     qDeleteAll(m_cockades);
     m_cockades.clear();
-    m_target *= 10;
+    m_target = m_solvedExercises * 10;
     ani1->setAnimating(false);
 
     if (m_target <= 0) {

@@ -43,7 +43,7 @@ public:
     QString SUONO;
 
     // The exercises solved in this run, handed in before the page is shown.
-    void setTarget(int solvedExercises) { m_target = solvedExercises; }
+    void setTarget(int solvedExercises) { m_solvedExercises = solvedExercises; }
     // Ten points per solved exercise once the page has opened.
     int target() const { return m_target; }
     int cockadesPlaced() const { return int(m_cockades.size()); }
@@ -76,6 +76,7 @@ private:
     void endProgram();
 
     AppContext &m_context;
+    int m_solvedExercises = 0;
     int m_target = 0;
     QList<AnimatedPicture *> m_cockades;
     QTimer *m_endWait = nullptr;

@@ -39,6 +39,7 @@ private slots:
 private:
     void start(int solved);
     void tick(int times);
+    void minimiseAndRestore();
     TForm3 *screen() const { return m_program->forms().Form3; }
 
     std::unique_ptr<TestInstallation> m_installation;
@@ -88,6 +89,15 @@ void TestClosingScreen::tick(int times)
     }
 }
 
+// The window system hides and shows the screen again; it is not shown anew.
+void TestClosingScreen::minimiseAndRestore()
+{
+    TForm0 *window = m_program->forms().Form0;
+    window->setWindowState(Qt::WindowMinimized);
+    window->setWindowState(Qt::WindowNoState);
+    QVERIFY(screen()->isVisible());
+}
+
 void TestClosingScreen::opensCentredWithTheCredits()
 {
     start(1);
@@ -119,6 +129,10 @@ void TestClosingScreen::threeSolvedCountToThirty()
     QCOMPARE(screen()->SCORE->value(), 10);
     QCOMPARE(screen()->cockadesPlaced(), 1);
     QCOMPARE(m_program->sound.played, QStringList { bell });
+    minimiseAndRestore();
+    QCOMPARE(screen()->target(), 30);
+    QCOMPARE(screen()->SCORE->value(), 10);
+    QCOMPARE(screen()->cockadesPlaced(), 1);
     tick(20);
     QCOMPARE(screen()->SCORE->value(), 30);
     QCOMPARE(screen()->cockadesPlaced(), 3);
@@ -134,6 +148,10 @@ void TestClosingScreen::threeSolvedCountToThirty()
     QVERIFY(screen()->endWait()->isSingleShot());
     QCOMPARE(screen()->endWait()->interval(), 9000);
     QCOMPARE(ended.count(), 0);
+    minimiseAndRestore();
+    QVERIFY(!screen()->Timer1->isActive());
+    QVERIFY(screen()->endWait()->isActive());
+    QCOMPARE(screen()->SCORE->value(), 30);
 
     screen()->endWaitTimeout();
     QCOMPARE(ended.count(), 1);
