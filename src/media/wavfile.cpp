@@ -120,10 +120,16 @@ double TWAVfile::Duration() const
 {
     if (!m_valid)
         return 0.0;
-    if (m_sampleCount > 0 && m_fullSampleRate > 0)
-        return double(m_sampleCount) / double(m_fullSampleRate);
-    if (m_sampleCount == 0 && m_bytesPerSecond > 0 && m_hasData)
-        return double(m_dataSize) / double(m_bytesPerSecond);
+    const bool dataKnown = m_bytesPerSecond > 0 && m_hasData;
+    const double dataSeconds = dataKnown ? double(m_dataSize) / double(m_bytesPerSecond) : 0.0;
+    if (m_sampleCount > 0 && m_fullSampleRate > 0) {
+        // A count the sound data cannot hold would be waited out for nothing:
+        // the sound plays only what the file holds.
+        const double counted = double(m_sampleCount) / double(m_fullSampleRate);
+        return dataKnown ? std::min(counted, dataSeconds) : counted;
+    }
+    if (m_sampleCount == 0)
+        return dataSeconds;
     return 0.0;
 }
 

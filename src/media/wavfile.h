@@ -22,7 +22,8 @@ public:
     bool ReadFromFile(const QString &fileName);
 
     // Playing time in seconds: the sample count over the sample rate when a
-    // "fact" chunk gives a count, else the length of the sound data over the
+    // "fact" chunk gives a count, but never longer than the sound data lasts
+    // at the bytes per second; else the length of the sound data over the
     // bytes per second; 0 when not valid or when neither is known.
     double Duration() const;
 

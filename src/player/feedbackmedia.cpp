@@ -1,5 +1,6 @@
 #include "player/feedbackmedia.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace solvaro {
@@ -7,10 +8,16 @@ namespace solvaro {
 int soundTicksAfter(int soundTicks, const SoundStart &start)
 {
     constexpr int ticksWhenUnknown = 20;
+    // The player is busy while a sound plays: a sound longer than any feedback
+    // (or a header that says so) must not keep the pupil waiting.
+    constexpr double longestSeconds = 60.0;
     if (!start.played)
         return soundTicks;
-    if (start.seconds)
-        soundTicks = int(std::trunc(*start.seconds * 10.0));
+    if (start.seconds) {
+        const double seconds
+            = std::isnan(*start.seconds) ? 0.0 : std::clamp(*start.seconds, 0.0, longestSeconds);
+        soundTicks = int(std::trunc(seconds * 10.0));
+    }
     return soundTicks == 0 ? ticksWhenUnknown : soundTicks;
 }
 

@@ -7,9 +7,10 @@
 
 namespace solvaro {
 
-// The sound's length in 100 ms ticks: trunc(seconds × 10); a sound that ran no
-// whole tick, or whose header was refused, counts 2 seconds when nothing was
-// counting. A sound that did not play leaves the count as it was.
+// The sound's length in 100 ms ticks: trunc(seconds × 10), for at most 60
+// seconds; a sound that ran no whole tick, or whose header was refused, counts
+// 2 seconds when nothing was counting. A sound that did not play leaves the
+// count as it was.
 int soundTicksAfter(int soundTicks, const SoundStart &start);
 
 // "SOL_IMG\\Smiley Verde.bmp" for 0 errors, "SOL_IMG\\Smiley Giallo.bmp" for 1 to

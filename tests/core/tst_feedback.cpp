@@ -41,6 +41,9 @@ void TestFeedback::soundTicks_data()
     QTest::newRow("header refused keeps a count") << 7 << true << -1.0 << 7;
     QTest::newRow("missing file") << 0 << false << 3.0 << 0;
     QTest::newRow("missing file keeps a count") << 12 << false << 3.0 << 12;
+    // A header may claim hours (beyond what a tick count holds): the pupil
+    // waits a minute at most.
+    QTest::newRow("claims hours") << 0 << true << 7.0e8 << 600;
 }
 
 void TestFeedback::soundTicks()

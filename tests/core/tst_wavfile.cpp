@@ -121,13 +121,16 @@ void TestWavFile::reads_data()
         << riff(format(2, 44100, 16) + data(88200)) << 2 << 44100 << 16 << 0 << 44 << 0.5;
     QTest::newRow("8-bit stereo") << riff(format(2, 11025, 8) + data(11025)) << 2 << 11025 << 8 << 0
                                   << 44 << 0.5;
-    QTest::newRow("fact chunk decides, whatever the data size")
-        << riff(format(1, 11025, 8, true) + fact(22050) + data(1000)) << 1 << 11025 << 8 << 22050
+    QTest::newRow("fact chunk decides within the sound data")
+        << riff(format(1, 11025, 8, true) + fact(22050) + data(30000)) << 1 << 11025 << 8 << 22050
         << 58 << 2.0;
+    QTest::newRow("fact chunk claiming more than the sound data holds")
+        << riff(format(1, 11025, 8, true) + fact(0x7FFFFFFF) + data(11025)) << 1 << 11025 << 8
+        << 0x7FFFFFFF << 58 << 1.0;
     QTest::newRow("LIST chunk before the data")
         << riff(format(2, 44100, 16) + list() + data(176400)) << 2 << 44100 << 16 << 0 << 78 << 1.0;
     QTest::newRow("LIST chunk and fact chunk")
-        << riff(format(1, 22050, 16, true) + list() + fact(11025) + data(100)) << 1 << 22050 << 16
+        << riff(format(1, 22050, 16, true) + list() + fact(11025) + data(44100)) << 1 << 22050 << 16
         << 11025 << 92 << 0.5;
     QTest::newRow("LIST chunk of odd length with its pad byte")
         << riff(format(1, 8000, 8) + chunk("LIST", QByteArray("INFOabc")) + data(4000)) << 1 << 8000
@@ -135,13 +138,13 @@ void TestWavFile::reads_data()
     QTest::newRow("LIST chunk after the data")
         << riff(format(1, 8000, 8) + data(8000) + list()) << 1 << 8000 << 8 << 0 << 44 << 1.0;
     QTest::newRow("48000 Hz with a sample count")
-        << riff(format(2, 48000, 16, true) + fact(96000) + data(64)) << 2 << 48000 << 16 << 96000
-        << 58 << 2.0;
+        << riff(format(2, 48000, 16, true) + fact(9600) + data(40000)) << 2 << 48000 << 16 << 9600
+        << 58 << 0.2;
     QTest::newRow("96000 Hz, rate cut in the header")
         << riff(format(1, 96000, 16) + data(96000)) << 1 << 30464 << 16 << 0 << 44 << 0.5;
     QTest::newRow("96000 Hz with a sample count lasts as long as it plays")
-        << riff(format(1, 96000, 16, true) + fact(96000) + data(64)) << 1 << 30464 << 16 << 96000
-        << 58 << 1.0;
+        << riff(format(1, 96000, 16, true) + fact(9600) + data(20000)) << 1 << 30464 << 16 << 9600
+        << 58 << 0.1;
     QTest::newRow("no sound data")
         << riff(format(1, 8000, 8) + data(0)) << 1 << 8000 << 8 << 0 << 44 << 0.0;
     QTest::newRow("no data chunk")
@@ -283,7 +286,7 @@ void TestWavFile::missingFile()
 void TestWavFile::readForgetsTheLastFile()
 {
     TWAVfile wav;
-    QVERIFY(wav.ReadFromFile(write(riff(format(1, 11025, 8, true) + fact(22050) + data(100)))));
+    QVERIFY(wav.ReadFromFile(write(riff(format(1, 11025, 8, true) + fact(22050) + data(22050)))));
     QCOMPARE(wav.Duration(), 2.0);
 
     QVERIFY(!wav.ReadFromFile(write(QByteArray("RIFF"))));
