@@ -63,8 +63,9 @@ TForm0::~TForm0() = default;
 
 void TForm0::FormCreate()
 {
-    toolbarSequence = QList<QWidget *> { LMDhome, LMDconfigure, LMDcopy, LMDdelete, LMDcarica,
-        LMDsalva, LMDstampa, LMDhelp, LMDspeaker, LMDsoluzione, LMDripristina, TabEserc };
+    toolbarSequence
+        = QList<QWidget *> { LMDhome, LMDconfigure, LMDcopy, LMDdelete, LMDclasse, LMDcarica,
+              LMDsalva, LMDstampa, LMDhelp, LMDspeaker, LMDsoluzione, LMDripristina, TabEserc };
     layoutToolbarInDesignOrder();
 
     setWindowTitle(

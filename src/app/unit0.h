@@ -13,6 +13,7 @@ namespace solvaro {
 
 struct AppContext;
 class AnimatedPicture;
+class ClassOverviewWindow;
 class ExerciseCatalogue;
 class FillPanel;
 class PageHost;
@@ -54,6 +55,8 @@ public:
     PictureButton *LMDconfigure = nullptr;
     PictureButton *LMDcopy = nullptr;
     PictureButton *LMDdelete = nullptr;
+    // The class overview, beside the teacher's other buttons.
+    PictureButton *LMDclasse = nullptr;
     PictureButton *LMDcarica = nullptr;
     PictureButton *LMDsalva = nullptr;
     PictureButton *LMDstampa = nullptr;
@@ -76,8 +79,8 @@ public:
     AnimatedPicture *Image6 = nullptr; // about box
     QPushButton *LMDMMButton1 = nullptr;
 
-    // The twelve toolbar elements in their fixed order, from LMDhome to
-    // TabEserc; the home page lays the toolbar out along it.
+    // The toolbar elements in their fixed order, from LMDhome to TabEserc;
+    // the home page lays the toolbar out along it.
     QList<QWidget *> toolbarSequence;
     // Exercises solved in this run; the player raises it.
     int solvedExercises = 0;
@@ -117,6 +120,10 @@ public:
     void LMDconfigureClick();
     void LMDcopyClick();
     void LMDdeleteClick();
+    // Opens the class overview (teacher's editing mode), reading the class anew.
+    void LMDclasseClick();
+    // The class overview once it was opened, else null.
+    ClassOverviewWindow *classOverview() const { return m_classOverview; }
     void TabEsercChanging(int leavingIndex);
     void TabEsercChange(int index);
 
@@ -187,6 +194,7 @@ private:
     bool m_dragging = false;
     QPoint m_lastCursor;
     std::optional<QPoint> m_logoPlace;
+    ClassOverviewWindow *m_classOverview = nullptr;
 };
 
 } // namespace solvaro

@@ -79,6 +79,7 @@ void TForm0::connectHandlers()
     connect(LMDconfigure, &QToolButton::clicked, this, &TForm0::LMDconfigureClick);
     connect(LMDcopy, &QToolButton::clicked, this, &TForm0::LMDcopyClick);
     connect(LMDdelete, &QToolButton::clicked, this, &TForm0::LMDdeleteClick);
+    connect(LMDclasse, &QToolButton::clicked, this, &TForm0::LMDclasseClick);
     connect(TabEserc, &TabStrip::tabLeaving, this, &TForm0::TabEsercChanging);
     connect(TabEserc, &TabStrip::tabChanged, this, &TForm0::TabEsercChange);
     connect(FD, &PageHost::pageChanged, this, &TForm0::FDChange);

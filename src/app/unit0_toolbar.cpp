@@ -7,6 +7,7 @@
 #include "base/platform.h"
 #include "dialogs/unit5.h"
 #include "home/unit1.h"
+#include "overview/classoverviewwindow.h"
 #include "player/unitp3.h"
 #include "storage/datafolders.h"
 #include "storage/exercisecatalogue.h"
@@ -129,6 +130,7 @@ void TForm0::buildToolbar()
         = button("LMDconfigure", "configure", QStringLiteral("General \r\nOptions"), QString());
     LMDcopy = button("LMDcopy", "copy", QStringLiteral("Copy\r\nExercise\r\n"), QString());
     LMDdelete = button("LMDdelete", "delete", QStringLiteral("Delete \r\nExercise\r\n"), QString());
+    LMDclasse = button("LMDclasse", "classe", QStringLiteral("Class\r\nOverview\r\n"), QString());
     LMDcarica = button("LMDcarica", "carica", QString(), QStringLiteral("Load"));
     LMDsalva = button("LMDsalva", "salva", QString(), QStringLiteral("Save"));
     LMDstampa = button("LMDstampa", "stampa", QString(), QStringLiteral("Print"));
@@ -346,6 +348,22 @@ void TForm0::openMediaSettings()
     const int exercise = playerShown ? qMax(0, TabEserc->currentIndex()) : -1;
     if (dialog->editMedia(sheetFile, exercise) && playerShown)
         player->reloadAnimations();
+}
+
+void TForm0::LMDclasseClick()
+{
+    if (!editMode())
+        return;
+    if (!m_classOverview) {
+        m_classOverview = new ClassOverviewWindow(m_context, this);
+        const QRect area = geometry();
+        m_classOverview->resize(area.size() * 0.9);
+        m_classOverview->move(area.center() - m_classOverview->rect().center());
+    }
+    m_classOverview->reload();
+    m_classOverview->show();
+    m_classOverview->raise();
+    m_classOverview->activateWindow();
 }
 
 void TForm0::TabEsercChanging(int leavingIndex)

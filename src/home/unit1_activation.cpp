@@ -54,7 +54,8 @@ void TForm1::applyModeLook()
     }
     if (TForm0 *main = m_context.forms.Form0) {
         const int width = EditMode ? TeacherButtonWidth : 0;
-        for (QWidget *button : { main->LMDconfigure, main->LMDcopy, main->LMDdelete })
+        for (QWidget *button :
+            { main->LMDconfigure, main->LMDcopy, main->LMDdelete, main->LMDclasse })
             button->resize(width, button->height());
     }
 }

@@ -83,7 +83,8 @@ void TForm1::TabSheetMouseUp()
     main->LMDSimplePanel3->show();
     main->relayout();
     main->LMDhome->show();
-    for (QWidget *teacherButton : { main->LMDconfigure, main->LMDcopy, main->LMDdelete })
+    for (QWidget *teacherButton :
+        { main->LMDconfigure, main->LMDcopy, main->LMDdelete, main->LMDclasse })
         teacherButton->setVisible(EditMode);
     for (QWidget *pupilButton : { main->LMDcarica, main->LMDsalva, main->LMDstampa, main->LMDhelp,
              main->LMDsoluzione, main->LMDspeaker, main->LMDripristina }) {

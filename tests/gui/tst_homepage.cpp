@@ -279,7 +279,7 @@ void TestHomePage::toolbarAfterOpeningASheet_data()
                                   u"LMDripristina"_s };
     QTest::newRow("teacher") << true
                              << QStringList { u"LMDhome"_s, u"LMDconfigure"_s, u"LMDcopy"_s,
-                                    u"LMDdelete"_s };
+                                    u"LMDdelete"_s, u"LMDclasse"_s };
 }
 
 void TestHomePage::toolbarAfterOpeningASheet()
@@ -294,9 +294,9 @@ void TestHomePage::toolbarAfterOpeningASheet()
     QVERIFY(main()->LMDSimplePanel3->isVisible());
 
     const QList<QWidget *> &sequence = main()->toolbarSequence;
-    QCOMPARE(sequence.size(), 12);
+    QCOMPARE(sequence.size(), 13);
     int edge = main()->LMDbarra->x() + 2;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i + 1 < sequence.size(); ++i) {
         QWidget *button = sequence.at(i);
         const QString name = button->objectName();
         QCOMPARE(button->isVisible(), shown.contains(name));
@@ -335,7 +335,8 @@ void TestHomePage::activationByMode()
     QVERIFY(main()->LMDSimplePanel3->isHidden());
     for (FillPanel *fill : { page->LMDFill1, page->LMDFill2, page->LMDFill3, page->LMDFill4 })
         QCOMPARE(fill->hasInnerBevel(), editMode);
-    for (QWidget *button : { main()->LMDconfigure, main()->LMDcopy, main()->LMDdelete })
+    for (QWidget *button :
+        { main()->LMDconfigure, main()->LMDcopy, main()->LMDdelete, main()->LMDclasse })
         QCOMPARE(button->width(), editMode ? 141 : 0);
     // The music of the sample skin loops in the pupil's mode only.
     QCOMPARE(m_program->sound.played.size(), editMode ? 0 : 1);

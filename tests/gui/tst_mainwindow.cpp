@@ -239,9 +239,9 @@ void TestMainWindow::toolbarHoldsTheButtonsInTheirFixedOrder()
         names << item->objectName();
     QCOMPARE(names,
         (QStringList { QStringLiteral("LMDhome"), QStringLiteral("LMDconfigure"),
-            QStringLiteral("LMDcopy"), QStringLiteral("LMDdelete"), QStringLiteral("LMDcarica"),
-            QStringLiteral("LMDsalva"), QStringLiteral("LMDstampa"), QStringLiteral("LMDhelp"),
-            QStringLiteral("LMDspeaker"), QStringLiteral("LMDsoluzione"),
+            QStringLiteral("LMDcopy"), QStringLiteral("LMDdelete"), QStringLiteral("LMDclasse"),
+            QStringLiteral("LMDcarica"), QStringLiteral("LMDsalva"), QStringLiteral("LMDstampa"),
+            QStringLiteral("LMDhelp"), QStringLiteral("LMDspeaker"), QStringLiteral("LMDsoluzione"),
             QStringLiteral("LMDripristina"), QStringLiteral("TabEserc") }));
     for (int i = 0; i + 1 < window()->toolbarSequence.size(); ++i) {
         auto *button = qobject_cast<PictureButton *>(window()->toolbarSequence.at(i));
@@ -261,6 +261,7 @@ void TestMainWindow::toolbarHoldsTheButtonsInTheirFixedOrder()
     QCOMPARE(window()->LMDconfigure->caption(), QStringLiteral("General \r\nOptions"));
     QCOMPARE(window()->LMDcopy->caption(), QStringLiteral("Copy\r\nExercise\r\n"));
     QCOMPARE(window()->LMDdelete->caption(), QStringLiteral("Delete \r\nExercise\r\n"));
+    QCOMPARE(window()->LMDclasse->caption(), QStringLiteral("Class\r\nOverview\r\n"));
     QCOMPARE(window()->TabEserc->count(), 14);
     QCOMPARE(window()->TabEserc->tabText(13), QStringLiteral("14"));
     QCOMPARE(window()->LMDSimplePanel3->height(), 97);

@@ -198,6 +198,29 @@ void tree(QPainter &p)
     p.drawLine(QPointF(52, 27), QPointF(52, 51));
 }
 
+// A class register: a grid of pupils' rows with ticks and crosses.
+void classRegister(QPainter &p)
+{
+    p.setPen(outline());
+    p.setBrush(QColor(0xff, 0xf8, 0xe1));
+    p.drawRoundedRect(QRectF(20, 22, 152, 148), 10, 10);
+    p.setBrush(QColor(0x42, 0xa5, 0xf5));
+    p.drawRoundedRect(QRectF(20, 22, 152, 34), 10, 10);
+    p.setPen(outline(6));
+    for (const qreal y : { 92.0, 128.0 })
+        p.drawLine(QPointF(24, y), QPointF(168, y));
+    p.drawLine(QPointF(72, 56), QPointF(72, 166));
+    p.setBrush(QColor(0xff, 0xb7, 0x4d));
+    for (const qreal y : { 74.0, 110.0, 148.0 })
+        p.drawEllipse(QPointF(46, y), 10, 10);
+    p.setPen(outline(9, QColor(0x2e, 0x7d, 0x32)));
+    p.drawPolyline(polygon({ { 96, 74 }, { 108, 84 }, { 128, 62 } }));
+    p.drawPolyline(polygon({ { 96, 148 }, { 108, 158 }, { 128, 136 } }));
+    p.setPen(outline(9, QColor(0xc6, 0x28, 0x28)));
+    p.drawLine(QPointF(98, 100), QPointF(122, 120));
+    p.drawLine(QPointF(122, 100), QPointF(98, 120));
+}
+
 void writeIcon(const QString &folder, const char *name, const std::function<void(QPainter &)> &draw)
 {
     QImage image(iconSize, iconSize, QImage::Format_ARGB32_Premultiplied);
@@ -234,5 +257,6 @@ int main(int argc, char **argv)
     writeIcon(folder, "soluzione", bulb);
     writeIcon(folder, "ripristina", turnBack);
     writeIcon(folder, "espandi", tree);
+    writeIcon(folder, "classe", classRegister);
     return 0;
 }

@@ -222,6 +222,14 @@ bool ReportEngine::loadFromFile(const QString &path)
     return m_loaded;
 }
 
+void ReportEngine::setTemplate(ReportTemplate report)
+{
+    m_pages.clear();
+    m_loaded = true;
+    m_error.clear();
+    m_template = std::move(report);
+}
+
 ReportObject *ReportEngine::findObject(const QString &name)
 {
     for (ReportObject &object : m_template.objects) {

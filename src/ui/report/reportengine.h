@@ -52,6 +52,8 @@ public:
     // Loads a template; false, with errorString() naming the file, when it is
     // missing, unreadable or malformed. The objects start as the template has them.
     bool loadFromFile(const QString &path);
+    // Takes a template the program built itself; it is always loaded.
+    void setTemplate(ReportTemplate report);
     QString errorString() const { return m_error; }
     bool isLoaded() const { return m_loaded; }
     const ReportTemplate &reportTemplate() const { return m_template; }
