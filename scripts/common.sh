@@ -12,6 +12,7 @@ PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xdotool x11-utils poppler-utils
     clang-format ccache
+    desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {

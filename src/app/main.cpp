@@ -3,6 +3,7 @@
 #include "app/desktopplatform.h"
 #include "app/firstpaint.h"
 #include "app/formcreation.h"
+#include "app/installationfolder.h"
 #include "app/singleinstance.h"
 #include "app/startprobe.h"
 #include "app/unit0.h"
@@ -19,11 +20,10 @@
 
 namespace {
 
-solvaro::Environment systemEnvironment(solvaro::Dialogs *dialogs)
+solvaro::Environment systemEnvironment(const QString &installation, solvaro::Dialogs *dialogs)
 {
     solvaro::Environment env;
-    env.executableFolder
-        = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+    env.executableFolder = installation;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         env.screenSize = screen->size();
     const QString separator = QLocale().decimalPoint();
@@ -56,10 +56,17 @@ int main(int argc, char **argv)
 
     solvaro::WidgetDialogs dialogs;
     app.setDialogs(&dialogs);
+    const solvaro::InstallationChoice installation
+        = solvaro::settleInstallation(solvaro::systemInstallationPlaces(
+            QDir(QCoreApplication::applicationDirPath()).absolutePath()));
+    if (!installation.problem.isEmpty()) {
+        dialogs.showMessage(installation.problem);
+        return 1;
+    }
     solvaro::QtSoundOutput sound;
     solvaro::DesktopPlatform platform;
 
-    solvaro::AppContext context(systemEnvironment(&dialogs));
+    solvaro::AppContext context(systemEnvironment(installation.folder, &dialogs));
     context.sound = &sound;
     context.platform = &platform;
     // The start panel is painted first; the forms it does not show are made

@@ -14,8 +14,10 @@ class Dialogs;
 // What the program takes from the machine it runs on. The program fills it from
 // the real system; tests fill it with fixed values.
 struct Environment {
-    // Folder of the running executable, with a trailing '/'; every stored path
-    // is relative to it.
+    // The installation's folder, with a trailing '/'; every stored path is
+    // relative to it. For a copy run from a folder it is the executable's
+    // folder; an installed program works on a folder of the user's or on the
+    // class's shared folder (app/installationfolder.h).
     QString executableFolder;
     // Screen size used by the design space.
     QSize screenSize { 1680, 1050 };
