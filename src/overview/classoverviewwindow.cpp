@@ -37,6 +37,8 @@ QTableView *tableView(const char *name, TableModel *model, QWidget *parent)
     view->setSortingEnabled(true);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->hide();
+    // Rows as tight as their text: a class is long.
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setAlternatingRowColors(true);
