@@ -120,8 +120,9 @@ ClassProgress readClassProgress(const QString &folder)
 {
     ClassProgress progress;
     progress.folder = folder;
+    // Regular files only: opening a pipe someone left there would never return.
     const QFileInfoList files
-        = QDir(folder).entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        = QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &info : files) {
         const QString pupil = pupilOfProgressFile(info.fileName());
         if (pupil.isEmpty())
@@ -136,6 +137,9 @@ ClassProgress readClassProgress(const QString &folder)
         [&collator](const ExerciseResult &a, const ExerciseResult &b) {
             if (const int order = collator.compare(a.pupil, b.pupil))
                 return order < 0;
+            // Names the collator takes as equal still form groups of their own.
+            if (a.pupil != b.pupil)
+                return a.pupil < b.pupil;
             return std::pair(a.sheet, a.exercise) < std::pair(b.sheet, b.exercise);
         });
     return progress;
