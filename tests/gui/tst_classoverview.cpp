@@ -5,7 +5,7 @@
 #include "home/unit1.h"
 #include "overview/classoverviewwindow.h"
 #include "player/progressfile.h"
-#include "tst_mainwindowfixture.h"
+#include "tst_programfixture.h"
 #include "ui/animatedpicture.h"
 #include "ui/pagehost.h"
 #include "ui/picturebutton.h"

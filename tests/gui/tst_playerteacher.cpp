@@ -5,8 +5,8 @@
 #include "storage/designspace.h"
 #include "ui/fillpanel.h"
 #include "ui/memo.h"
-#include "ui/resizehandles.h"
 #include "ui/picturebutton.h"
+#include "ui/resizehandles.h"
 
 #include <QTest>
 
