@@ -2,6 +2,7 @@
 
 #include "base/dialogs.h"
 #include "base/error.h"
+#include "storage/atomicwrite.h"
 #include "storage/globalsettings.h"
 #include "storage/inifile.h"
 #include "storage/iniline.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
-#include <QSaveFile>
 
 namespace solvaro {
 
@@ -200,9 +200,7 @@ void ExerciseCatalogue::deleteExercise(int current, int tabCount) const
 
     // Only digits changed, so the file's own encoding still holds every character.
     const QByteArray out = encodeIniText(joinLines(lines), decoded.encoding, decoded.byteOrderMark);
-    QSaveFile save(m_exerciseFile);
-    if (!save.open(QIODevice::WriteOnly) || save.write(out) != out.size() || !save.commit())
-        throw writeFailure(m_exerciseFile);
+    writeFileAtomically(m_exerciseFile, out);
 }
 
 } // namespace solvaro

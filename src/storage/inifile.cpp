@@ -1,6 +1,7 @@
 #include "storage/inifile.h"
 
 #include "base/error.h"
+#include "storage/atomicwrite.h"
 #include "storage/iniline.h"
 #include "storage/initext.h"
 #include "storage/linebreaks.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <deque>
 #include <vector>
 
@@ -152,7 +152,6 @@ struct IniFile::Data {
     // The file exists but could not be read: it must not be overwritten.
     bool unreadable = false;
     bool modified = false;
-    std::function<bool()> beforeReplace;
 
     // The text read from the file and every line written since; lines point into them.
     QString content;
@@ -489,11 +488,6 @@ bool IniFile::isModified() const
     return d->modified;
 }
 
-void IniFile::setBeforeReplace(std::function<bool()> check)
-{
-    d->beforeReplace = std::move(check);
-}
-
 void IniFile::updateFile()
 {
     if (!d->modified)
@@ -501,23 +495,7 @@ void IniFile::updateFile()
     const Error failure(QStringLiteral("Unable to write to %1").arg(d->path));
     if (d->unreadable)
         throw failure;
-    const QByteArray bytes = encodeIniText(d->serialise(), d->encoding, d->byteOrderMark);
-
-    // The new content goes to a temporary file beside the old one, which takes
-    // its place only once it is complete on disk.
-    QSaveFile file(d->path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw failure;
-    }
-    if (d->beforeReplace && !d->beforeReplace()) {
-        file.cancelWriting();
-        throw failure;
-    }
-    if (!file.commit())
-        throw failure;
+    writeFileAtomically(d->path, encodeIniText(d->serialise(), d->encoding, d->byteOrderMark));
     d->modified = false;
 }
 

@@ -3,7 +3,6 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <memory>
 
 namespace solvaro {
@@ -46,10 +45,6 @@ public:
     // Writes the file out; throws solvaro::Error("Unable to write to <path>")
     // and leaves the file on disk as it was when that fails.
     void updateFile();
-    // Lets a test fail a write at its last step: the check runs once the new
-    // content is complete beside the file and before it replaces it; returning
-    // false fails the write.
-    void setBeforeReplace(std::function<bool()> check);
 
 private:
     struct Data;

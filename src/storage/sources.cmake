@@ -1,5 +1,6 @@
 # Files of src/storage
 list(APPEND SOLVARO_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/atomicwrite.cpp
     ${CMAKE_CURRENT_LIST_DIR}/datafolders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/inifile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/iniline.cpp

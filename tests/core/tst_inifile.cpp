@@ -1,4 +1,5 @@
 #include "base/error.h"
+#include "storage/atomicwrite.h"
 #include "storage/inifile.h"
 #include "support/testinstallation.h"
 
@@ -789,26 +790,26 @@ void TestIniFile::interruptedWriteKeepsOldFile()
     const QString path = installation.path(fileName);
     IniFile ini(path);
     ini.writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("new"));
-    bool newContentWasComplete = false;
-    ini.setBeforeReplace([&] {
-        // The old file is still in place while the new content waits beside it.
-        newContentWasComplete = installation.readFile(fileName) == old;
-        return false;
-    });
-    QVERIFY_THROWS_EXCEPTION(Error, ini.updateFile());
-    QVERIFY(newContentWasComplete);
-    QCOMPARE(installation.readFile(fileName), old);
-    QCOMPARE(QDir(installation.path(QStringLiteral("SOL_INI"))).entryList(QDir::Files),
-        QStringList { QStringLiteral("TEST.INI") });
-    QVERIFY(ini.isModified());
-
-    try {
-        ini.updateFile();
-        QFAIL("the write was reported as done");
-    } catch (const Error &error) {
-        QCOMPARE(error.message(), QStringLiteral("Unable to write to ") + path);
+    {
+        bool newContentWasComplete = false;
+        const WriteFault fault([&](const QString &written) {
+            // The old file is still in place while the new content waits beside it.
+            newContentWasComplete = written == path && installation.readFile(fileName) == old;
+            return true;
+        });
+        try {
+            ini.updateFile();
+            QFAIL("the write was reported as done");
+        } catch (const Error &error) {
+            QCOMPARE(error.message(), QStringLiteral("Unable to write to ") + path);
+        }
+        QVERIFY(newContentWasComplete);
+        QCOMPARE(installation.readFile(fileName), old);
+        QCOMPARE(QDir(installation.path(QStringLiteral("SOL_INI"))).entryList(QDir::Files),
+            QStringList { QStringLiteral("TEST.INI") });
+        QVERIFY(ini.isModified());
+        QVERIFY_THROWS_EXCEPTION(Error, ini.updateFile());
     }
-    ini.setBeforeReplace(nullptr);
     ini.updateFile();
     QCOMPARE(installation.readFile(fileName), QByteArray("[s]\r\nk=new\r\n"));
 }

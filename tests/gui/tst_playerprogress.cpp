@@ -4,6 +4,7 @@
 
 #include "player/formulasteps.h"
 #include "player/progressfile.h"
+#include "storage/atomicwrite.h"
 #include "ui/fillpanel.h"
 #include "ui/report/reportengine.h"
 #include "ui/report/reportpreview.h"
@@ -76,6 +77,7 @@ private slots:
     void cancelledDialogsChangeNothing();
     void teachersViewKeepsNoProgress();
     void unwritableProgressFileIsToldAndTheTabStillChanges();
+    void saveOnAFullDiskKeepsTheOldFileAndTheNextSaveWrites();
     void printShowsTheExerciseOnScreen();
     void printedPdfHoldsNameSheetAndAnswers();
 
@@ -98,6 +100,9 @@ private:
     // Exercise 1 of sheet 1 as solved in solvedExerciseKeepsThePupilsRecord.
     void checkSavedSolvedRecord(const QString &firstLabel);
     void checkShownSolved(const QString &firstLabel);
+    // Selects an exercise tab as the main window does, errors going to the
+    // general error box; false when the change ended in an error.
+    bool leaveFor(int exercise);
 
     std::unique_ptr<TestInstallation> m_installation;
     std::unique_ptr<PlayerProgram> m_program;
@@ -466,6 +471,46 @@ void TestPlayerProgress::unwritableProgressFileIsToldAndTheTabStillChanges()
         qPrintable(program().dialogs.errors.at(0)));
     QCOMPARE(steps().exerciseIndex(), 1);
     QCOMPARE(steps().currentStep(), 0);
+}
+
+bool TestPlayerProgress::leaveFor(int exercise)
+{
+    return program().guarded([&] {
+        program().main()->TabEserc->selectTab(exercise);
+        player()->setProperty("tag", int(TFormP3::CommandExerciseChanged));
+        player()->FormClose();
+    });
+}
+
+void TestPlayerProgress::saveOnAFullDiskKeepsTheOldFileAndTheNextSaveWrites()
+{
+    const QString file = progressFile(u"ANNA"_s);
+    workUpToTheFormula();
+    QVERIFY(leaveFor(1));
+    const QByteArray firstSave = m_installation->readFile(u"SOL_TMP/SOLVARO_ANNA.INI"_s);
+    QVERIFY(firstSave.contains("[ID_000]"));
+
+    // Back at the first exercise the pupil finishes it, and the disk is full.
+    QVERIFY(leaveFor(0));
+    restore(true);
+    finishFormula();
+    {
+        const WriteFault diskFull([&](const QString &path) { return path == file; });
+        QVERIFY(!leaveFor(1));
+    }
+    QCOMPARE(program().dialogs.errors, QStringList { u"Unable to write to "_s + file });
+    QCOMPARE(m_installation->readFile(u"SOL_TMP/SOLVARO_ANNA.INI"_s), firstSave);
+    QCOMPARE(QDir(m_installation->path(u"SOL_TMP"_s)).entryList(QDir::Files),
+        QStringList { u"SOLVARO_ANNA.INI"_s });
+    QCOMPARE(steps().exerciseIndex(), 1);
+
+    // The pupil goes on with the next exercise; once there is room it is kept.
+    answerQuestion(0, true);
+    QVERIFY(leaveFor(2));
+    QCOMPARE(program().dialogs.errors.size(), 1);
+    const IniFile saved(file);
+    QCOMPARE(saved.readInteger(u"ID_001"_s, u"B1.tag"_s, -1), 1);
+    QCOMPARE(saved.readInteger(u"ID_000"_s, u"B1.tag"_s, -1), 2);
 }
 
 void TestPlayerProgress::printShowsTheExerciseOnScreen()
