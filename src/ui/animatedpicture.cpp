@@ -3,7 +3,10 @@
 #include "ui/keycolor.h"
 #include "ui/linebreaktext.h"
 
+#include <QBuffer>
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
 #include <QMovie>
@@ -22,9 +25,18 @@ bool AnimatedPicture::load(const QString &fileName)
 {
     if (fileName.isEmpty())
         return false;
-    QImageReader reader(fileName);
+    // The picture is kept as its file's bytes: a file that is deleted or
+    // replaced while the picture shows changes nothing on screen.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
     if (!reader.canRead())
         return false;
+    const QByteArray format = reader.format();
     QSize size = reader.size();
     if (!size.isValid()) {
         const QImage first = reader.read();
@@ -32,9 +44,12 @@ bool AnimatedPicture::load(const QString &fileName)
             return false;
         size = first.size();
     }
+    buffer.close();
     dropFrames();
     m_still = QImage();
     m_fileName = fileName;
+    m_bytes = std::move(bytes);
+    m_format = format;
     m_pictureSize = size;
     if (m_autoSize)
         resize(m_pictureSize);
@@ -48,6 +63,7 @@ void AnimatedPicture::setImage(const QImage &image)
 {
     dropFrames();
     m_fileName.clear();
+    m_bytes.clear();
     m_still = image;
     m_pictureSize = image.size();
     if (m_autoSize && !image.isNull())
@@ -59,6 +75,7 @@ void AnimatedPicture::clear()
 {
     dropFrames();
     m_fileName.clear();
+    m_bytes.clear();
     m_still = QImage();
     m_pictureSize = QSize();
     update();
@@ -179,7 +196,10 @@ void AnimatedPicture::ensureDecoded()
 {
     if (m_movie || m_fileName.isEmpty())
         return;
-    m_movie = std::make_unique<QMovie>(m_fileName);
+    m_device = std::make_unique<QBuffer>(&m_bytes);
+    m_device->open(QIODevice::ReadOnly);
+    // Owned here, and a child of the picture so that it is found with it.
+    m_movie = std::make_unique<QMovie>(m_device.get(), m_format, this);
     m_movie->setCacheMode(QMovie::CacheNone);
     connect(m_movie.get(), &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
     // Starting shows frame 0 by itself; a picture that does not run still needs it.
@@ -217,6 +237,7 @@ void AnimatedPicture::applyHint()
 void AnimatedPicture::dropFrames()
 {
     m_movie.reset();
+    m_device.reset();
     m_cachedFrame = -1;
     m_frameCache = QPixmap();
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QBuffer;
 class QMovie;
 
 namespace solvaro {
@@ -26,7 +27,8 @@ public:
     ~AnimatedPicture() override;
 
     // Shows the picture of a file. A missing or unreadable file changes
-    // nothing and returns false; the previous picture stays.
+    // nothing and returns false; the previous picture stays. The file is read
+    // once: deleting or replacing it afterwards changes nothing shown.
     bool load(const QString &fileName);
     // Shows a picture already in memory, still.
     void setImage(const QImage &image);
@@ -81,7 +83,11 @@ private:
     const QPixmap &framePixmap();
 
     QString m_fileName;
+    QByteArray m_bytes;
+    QByteArray m_format;
     QSize m_pictureSize;
+    // The frames are read from the bytes kept; the movie goes first.
+    std::unique_ptr<QBuffer> m_device;
     std::unique_ptr<QMovie> m_movie;
     QImage m_still;
     QPixmap m_frameCache;

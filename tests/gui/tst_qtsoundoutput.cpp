@@ -1,5 +1,6 @@
 #include "media/qtsoundoutput.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace solvaro;
@@ -44,24 +45,38 @@ void TestQtSoundOutput::soundsPlayWithoutAWord_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("loop");
-    QTest::newRow("installation sound") << "SOL_WAV/ding.wav" << false;
-    QTest::newRow("looped music") << "SOL_WAV/Musica.wav" << true;
-    QTest::newRow("missing file") << "SOL_WAV/none.wav" << false;
-    QTest::newRow("not a sound") << "SOL_INI/GLOBAL.INI" << false;
-    QTest::newRow("built-in bell") << ":/sounds/bell.wav" << false;
-    QTest::newRow("no file at all") << "" << false;
+    QTest::addColumn<bool>("removedWhilePlaying");
+    QTest::newRow("installation sound") << "SOL_WAV/ding.wav" << false << false;
+    QTest::newRow("looped music") << "SOL_WAV/Musica.wav" << true << false;
+    QTest::newRow("missing file") << "SOL_WAV/none.wav" << false << false;
+    QTest::newRow("not a sound") << "SOL_INI/GLOBAL.INI" << false << false;
+    QTest::newRow("built-in bell") << ":/sounds/bell.wav" << false << false;
+    QTest::newRow("no file at all") << "" << false << false;
+    QTest::newRow("sound removed while it plays") << "SOL_WAV/ding.wav" << false << true;
+    QTest::newRow("music removed while it plays") << "SOL_WAV/Musica.wav" << true << true;
 }
 
 void TestQtSoundOutput::soundsPlayWithoutAWord()
 {
     QFETCH(QString, file);
     QFETCH(bool, loop);
+    QFETCH(bool, removedWhilePlaying);
     // The sample installation is only read.
-    const QString path = file.isEmpty() || file.startsWith(QLatin1Char(':'))
+    QString path = file.isEmpty() || file.startsWith(QLatin1Char(':'))
         ? file
         : QStringLiteral(SOLVARO_SAMPLE_DIR "/") + file;
+    QTemporaryDir copies;
+    if (removedWhilePlaying) {
+        const QString copy = copies.filePath(QStringLiteral("sound.wav"));
+        QVERIFY(QFile::copy(path, copy));
+        path = copy;
+    }
     QtSoundOutput sound;
     sound.play(path, loop);
+    if (removedWhilePlaying) {
+        QVERIFY(QFile::remove(path));
+        QCoreApplication::processEvents();
+    }
     sound.play(path, loop);
     sound.stop();
     sound.stop();

@@ -1,6 +1,7 @@
 #include "support/testinstallation.h"
 #include "ui/animatedpicture.h"
 
+#include <QMovie>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +44,7 @@ private slots:
     void hiddenPictureIsDecodedOnlyWhenShown();
     void framesRunOnlyWhileShownAndAnimating();
     void autoSizeTakesThePictureSize();
+    void pictureWhoseFileDisappearsKeepsPlaying();
     void placement_data();
     void placement();
     void transparentStillClearsItsKeyColour();
@@ -119,6 +121,38 @@ void TestAnimatedPicture::framesRunOnlyWhileShownAndAnimating()
     QVERIFY(!picture.isPlaying());
     picture.setAnimating(true);
     QVERIFY(picture.isPlaying());
+}
+
+void TestAnimatedPicture::pictureWhoseFileDisappearsKeepsPlaying()
+{
+    const QString copy = m_dir.filePath(QStringLiteral("going.gif"));
+    QVERIFY(QFile::copy(fixture("two-frames.gif"), copy));
+    QWidget window;
+    auto *shown = new AnimatedPicture(&window);
+    auto *hidden = new AnimatedPicture(&window);
+    QVERIFY(shown->load(copy));
+    QVERIFY(hidden->load(copy));
+    hidden->hide();
+    window.show();
+    const QImage first = shown->currentFrame();
+    QVERIFY(QFile::remove(copy));
+
+    // Round the frames and back to the first, as the animation does.
+    QMovie *movie = shown->findChild<QMovie *>();
+    QVERIFY(movie);
+    QVERIFY(movie->jumpToNextFrame());
+    QVERIFY(shown->currentFrame() != first);
+    QVERIFY(movie->jumpToFrame(0));
+    QCOMPARE(shown->currentFrame(), first);
+    QVERIFY(shown->isPlaying());
+    hidden->show();
+    QCOMPARE(hidden->currentFrame(), first);
+
+    // A picture that reads from the same name later is a new picture.
+    QVERIFY(QFile::copy(fixture("green.gif"), copy));
+    QCOMPARE(shown->currentFrame(), first);
+    QVERIFY(shown->load(copy));
+    QCOMPARE(shown->currentFrame().pixel(3, 3), green);
 }
 
 void TestAnimatedPicture::autoSizeTakesThePictureSize()
