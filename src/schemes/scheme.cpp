@@ -5,7 +5,6 @@
 #include "storage/inifile.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace solvaro {
 
@@ -21,12 +20,12 @@ constexpr int SectionPadding = 5;
 // Room left below the last step.
 constexpr int WorkAreaMargin = 200;
 
-// Section heights come from files anyone can edit; the running top must not
-// overflow on the way.
+// Section heights come from files anyone can edit. The running top stays
+// within what a widget can reach, which also leaves room for the rectangles
+// the player builds from the tops.
 int clampedTop(qint64 top)
 {
-    return static_cast<int>(
-        std::clamp<qint64>(top, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<qint64>(top, -largestTop, largestTop));
 }
 
 } // namespace
@@ -93,8 +92,7 @@ Scheme SET_SCHEMA(
             continue;
         }
         lastTop = clampedTop(y);
-        y = std::clamp<qint64>(
-            y + height + Gap, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        y = clampedTop(y + height + Gap);
     }
 
     // Without steps the work area still has to hold its section bands: it

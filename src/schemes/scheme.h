@@ -34,6 +34,10 @@ struct Scheme {
     int workAreaHeight = 0;
 };
 
+// The furthest a top in the work area goes, up or down: the tallest a widget
+// can be.
+inline constexpr int largestTop = 16'777'215;
+
 // Loads the scheme of a sheet (SET_SCHEMA): the scheme string and patterns from
 // the global settings file, the section heights from the sheet's exercise file
 // in the section of the given exercise. Characters other than '|', 'C', 'F'
