@@ -1,7 +1,7 @@
 #include "storage/initext.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
+#include <QtEndian>
 #include <array>
 
 namespace solvaro {
@@ -61,11 +61,33 @@ bool startsWith(const QByteArray &bytes, const char *mark)
     return bytes.startsWith(QByteArrayView(mark));
 }
 
-QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+// UTF-16 is taken code unit by code unit, both ways, so that an unpaired
+// surrogate or a second byte-order mark survives a rewrite of the file
+// unchanged. Half a code unit at the very end cannot be kept.
+QString decodeUtf16(QByteArrayView bytes, bool littleEndian)
 {
-    QStringDecoder decoder(
-        encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const char *unit = bytes.data() + i;
+        *out++ = QChar(
+            littleEndian ? qFromLittleEndian<quint16>(unit) : qFromBigEndian<quint16>(unit));
+    }
+    return text;
+}
+
+QByteArray encodeUtf16(QStringView text, bool littleEndian)
+{
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar c : text) {
+        if (littleEndian)
+            qToLittleEndian<quint16>(c.unicode(), out);
+        else
+            qToBigEndian<quint16>(c.unicode(), out);
+        out += 2;
+    }
+    return bytes;
 }
 
 } // namespace
@@ -108,8 +130,7 @@ IniText decodeIniText(const QByteArray &bytes)
         const bool little = bytes.at(0) == '\xFF';
         result.encoding = little ? IniEncoding::Utf16LE : IniEncoding::Utf16BE;
         result.byteOrderMark = bytes.left(2);
-        result.text = decodeUtf16(QByteArrayView(bytes).sliced(2),
-            little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        result.text = decodeUtf16(QByteArrayView(bytes).sliced(2), little);
         return result;
     }
     if (startsWith(bytes, "\xEF\xBB\xBF"))
@@ -133,12 +154,8 @@ QByteArray encodeIniText(const QString &text, IniEncoding encoding, const QByteA
     case IniEncoding::Windows1252:
         return bytes + encodeWindows1252(text);
     case IniEncoding::Utf16LE:
-    case IniEncoding::Utf16BE: {
-        QStringEncoder encoder(encoding == IniEncoding::Utf16LE ? QStringConverter::Utf16LE
-                                                                : QStringConverter::Utf16BE,
-            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-        return bytes + QByteArray(encoder.encode(text));
-    }
+    case IniEncoding::Utf16BE:
+        return bytes + encodeUtf16(text, encoding == IniEncoding::Utf16LE);
     case IniEncoding::Utf8:
         break;
     }
