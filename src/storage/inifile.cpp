@@ -495,7 +495,17 @@ void IniFile::updateFile()
     const Error failure(QStringLiteral("Unable to write to %1").arg(d->path));
     if (d->unreadable)
         throw failure;
-    writeFileAtomically(d->path, encodeIniText(d->serialise(), d->encoding, d->byteOrderMark));
+    const QString text = d->serialise();
+    QByteArray bytes = encodeIniText(text, d->encoding, d->byteOrderMark);
+    // A code-page file whose bytes have all become valid UTF-8 would read back
+    // as other characters: it goes over to UTF-8, as one does that gets a
+    // character the code page cannot hold.
+    if (d->encoding == IniEncoding::Windows1252
+        && decodeIniText(bytes).encoding != IniEncoding::Windows1252) {
+        d->encoding = IniEncoding::Utf8;
+        bytes = encodeIniText(text, d->encoding, d->byteOrderMark);
+    }
+    writeFileAtomically(d->path, bytes);
     d->modified = false;
 }
 
