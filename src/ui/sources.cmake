@@ -6,6 +6,7 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/handlegeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/keycolor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/linebreaktext.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report/reporttemplate.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/animatedpicture.cpp
@@ -29,5 +30,4 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/widgetdialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report/reportengine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report/reportpreview.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/report/reporttemplate.cpp
 )
