@@ -10,10 +10,9 @@
 #include "app/appcontext.h"
 #include "app/formcreation.h"
 #include "app/unit0.h"
-#include "base/dialogs.h"
 #include "home/unit1.h"
-#include "media/soundoutput.h"
 #include "player/unitp3.h"
+#include "silentenvironment.h"
 #include "ui/fillpanel.h"
 #include "ui/pagehost.h"
 #include "ui/tabstrip.h"
@@ -40,34 +39,6 @@ constexpr int sectionCount = 8;
 // Each section: two question groups, two formulas and an equivalence.
 const QByteArray sectionSteps = "CCFFE";
 constexpr int runs = 20;
-
-class SilentDialogs final : public Dialogs
-{
-public:
-    void showMessage(const QString &) override { }
-    void showError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    std::optional<QString> inputText(
-        const QString &, const QString &, const QString &, bool) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(
-        const QString &, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-};
-
-class SilentSound final : public SoundOutput
-{
-public:
-    void play(const QString &, bool) override { }
-    void stop() override { }
-};
 
 void writeFile(const QString &path, const QByteArray &content)
 {
