@@ -64,16 +64,13 @@ void picture(const QByteArray &input)
     // What a moving picture does: its size first, then frame after frame,
     // round again from the first.
     QImageReader reader(path);
-    if (!reader.canRead())
+    if (!reader.canRead() || !canMove(reader.size()) || !canMove(gifCanvasSize(input)))
         return;
-    reader.size();
     QMovie movie(path);
     movie.setCacheMode(QMovie::CacheNone);
     if (!movie.jumpToFrame(0))
         return;
-    // A few frames: Qt clears the whole canvas for each, and a GIF of a few
-    // bytes can declare a canvas of 65535 x 255.
-    for (int frame = 0; frame < 8 && movie.jumpToNextFrame(); ++frame)
+    for (int frame = 0; frame < 16 && movie.jumpToNextFrame(); ++frame)
         movie.currentImage();
     movie.jumpToFrame(0);
     movie.currentImage();

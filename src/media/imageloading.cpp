@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,14 @@ bool hasJpegMarkers(const QString &path)
 }
 
 } // namespace
+
+QSize gifCanvasSize(QByteArrayView bytes)
+{
+    if (bytes.size() < 10 || !bytes.startsWith("GIF8"))
+        return QSize();
+    return QSize(
+        qFromLittleEndian<quint16>(bytes.data() + 6), qFromLittleEndian<quint16>(bytes.data() + 8));
+}
 
 std::optional<QImage> LoadBitmapFile(const QString &path)
 {

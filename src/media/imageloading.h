@@ -15,6 +15,19 @@ class Dialogs;
 // Picture loading for the exercise player, without widgets: the caller puts the
 // result into its picture element.
 
+// Qt clears the whole canvas of an animated picture for every frame it shows:
+// a canvas of many screens, which a GIF of a few bytes can declare, keeps the
+// program busy for a fifth of a second a frame. A picture larger than a full
+// screen is shown still, as its first frame.
+inline constexpr qint64 largestMovingPicture = 1920LL * 1080;
+inline bool canMove(QSize canvas)
+{
+    return qint64(canvas.width()) * canvas.height() <= largestMovingPicture;
+}
+// The canvas a GIF file declares in its header, which is what Qt clears; an
+// invalid size for other files. Qt's own reader may tell the first frame's size.
+QSize gifCanvasSize(QByteArrayView bytes);
+
 // Any picture the program can read, as a bitmap; nothing when the file does not
 // exist. A file that exists but does not read as a picture throws Error.
 std::optional<QImage> LoadBitmapFile(const QString &path);

@@ -1,5 +1,6 @@
 #include "ui/animatedpicture.h"
 
+#include "media/imageloading.h"
 #include "ui/keycolor.h"
 #include "ui/linebreaktext.h"
 
@@ -38,18 +39,25 @@ bool AnimatedPicture::load(const QString &fileName)
         return false;
     const QByteArray format = reader.format();
     QSize size = reader.size();
-    if (!size.isValid()) {
-        const QImage first = reader.read();
+    const bool moving = canMove(size) && canMove(gifCanvasSize(bytes));
+    QImage first;
+    if (!size.isValid() || !moving) {
+        first = reader.read();
         if (first.isNull())
             return false;
         size = first.size();
     }
     buffer.close();
     dropFrames();
-    m_still = QImage();
     m_fileName = fileName;
-    m_bytes = std::move(bytes);
     m_format = format;
+    if (moving) {
+        m_still = QImage();
+        m_bytes = std::move(bytes);
+    } else {
+        m_still = first;
+        m_bytes.clear();
+    }
     m_pictureSize = size;
     if (m_autoSize)
         resize(m_pictureSize);
@@ -194,7 +202,7 @@ void AnimatedPicture::contextMenuEvent(QContextMenuEvent *event)
 
 void AnimatedPicture::ensureDecoded()
 {
-    if (m_movie || m_fileName.isEmpty())
+    if (m_movie || m_bytes.isEmpty())
         return;
     m_device = std::make_unique<QBuffer>(&m_bytes);
     m_device->open(QIODevice::ReadOnly);

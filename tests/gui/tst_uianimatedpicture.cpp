@@ -45,6 +45,7 @@ private slots:
     void framesRunOnlyWhileShownAndAnimating();
     void autoSizeTakesThePictureSize();
     void pictureWhoseFileDisappearsKeepsPlaying();
+    void animationLargerThanAScreenStaysStill();
     void placement_data();
     void placement();
     void transparentStillClearsItsKeyColour();
@@ -153,6 +154,26 @@ void TestAnimatedPicture::pictureWhoseFileDisappearsKeepsPlaying()
     QCOMPARE(shown->currentFrame(), first);
     QVERIFY(shown->load(copy));
     QCOMPARE(shown->currentFrame().pixel(3, 3), green);
+}
+
+void TestAnimatedPicture::animationLargerThanAScreenStaysStill()
+{
+    // A few bytes of GIF that declare a looping animation on a 40000 x 60
+    // canvas, which Qt would clear for every frame; its reader tells the size
+    // of the first image, 8 x 60.
+    const QString path = m_dir.filePath(QStringLiteral("canvas.gif"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray::fromHex("474946383961409c3c00f10000ff00000000ff00ff00ffffff21ff0b4e4554534"
+                            "3415045322e3003000101002c0000000008000808000000"));
+    file.close();
+    AnimatedPicture picture;
+    QVERIFY(picture.load(path));
+    picture.show();
+    QVERIFY(!picture.isDecoded());
+    QVERIFY(!picture.isPlaying());
+    QCOMPARE(picture.currentFrame().size(), QSize(40000, 60));
 }
 
 void TestAnimatedPicture::autoSizeTakesThePictureSize()
