@@ -33,15 +33,12 @@ void skinFile(const QByteArray &input)
     const IniFile skin(path, QLatin1Char(','));
     const DataFolders folders(scratchFolder());
     const LookRecords records(folders, screen, QLatin1Char(','));
+    // The home page's elements, as it restores them.
     for (const char *element :
         { "LMDsfondoUnit1", "LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5" }) {
         Look look;
         const QString name = QLatin1StringView(element);
         records.load(look, skin, name, name);
-        records.loadPanel(look, skin, name, name);
-        records.loadLabel(look, skin, name, name);
-        records.loadTextStrip(look, skin, name, name);
-        records.loadQuestionGroup(look, skin, name, QStringLiteral("E2"));
     }
 
     const QList<SkinPicture> pictures = readSkinPictures(skin, DesignSpace(screen));
