@@ -61,9 +61,10 @@ bool startsWith(const QByteArray &bytes, const char *mark)
     return bytes.startsWith(QByteArrayView(mark));
 }
 
-// UTF-16 is taken code unit by code unit, both ways, so that an unpaired
-// surrogate or a second byte-order mark survives a rewrite of the file
-// unchanged. Half a code unit at the very end cannot be kept.
+// UTF-16 is taken code unit by code unit, both ways, so that every unit
+// survives a rewrite of the file unchanged. Half a code unit at the very end
+// is dropped rather than read as a replacement character that a rewrite
+// would write out.
 QString decodeUtf16(QByteArrayView bytes, bool littleEndian)
 {
     QString text(bytes.size() / 2, Qt::Uninitialized);
