@@ -15,6 +15,7 @@
 #include "ui/elementtag.h"
 #include "ui/filefilter.h"
 #include "ui/fillpanel.h"
+#include "ui/handlegeometry.h"
 #include "ui/mouseevents.h"
 #include "ui/pagehost.h"
 
@@ -30,7 +31,9 @@ namespace {
 
 const QString GifFilter = QStringLiteral("*.gif|*.gif");
 constexpr int NewPicturePlace = 10;
-constexpr int HandleOffset = 2;
+// A picture never gets narrower or lower than two handles side by side, so
+// that a handle pulled past the opposite edge cannot turn it inside out.
+constexpr int SmallestPicture = 2 * resizeHandleSize;
 // "Reset gif position" lines the pictures up from here, this far apart.
 constexpr int RowStartX = 20;
 constexpr int RowStartY = 10;
@@ -224,26 +227,12 @@ void TForm1::SaveGifBounds(QWidget *control)
 
 void TForm1::PlaceNodes(QWidget *control)
 {
-    if (!control || !control->parentWidget() || Nodes.size() != 8)
+    if (!control || !control->parentWidget() || Nodes.size() != resizeHandleCount)
         return;
-    const int left = control->x() - HandleOffset;
-    const int top = control->y() - HandleOffset;
-    const int right = control->x() + control->width() - HandleOffset;
-    const int bottom = control->y() + control->height() - HandleOffset;
-    const int middleX = control->x() + control->width() / 2 - HandleOffset;
-    const int middleY = control->y() + control->height() / 2 - HandleOffset;
-    const QPoint corners[] = {
-        { left, top },
-        { middleX, top },
-        { right, top },
-        { right, middleY },
-        { right, bottom },
-        { middleX, bottom },
-        { left, bottom },
-        { left, middleY },
-    };
-    for (int node = 0; node < 8; ++node)
-        Nodes.at(node)->move(control->parentWidget()->mapTo(this, corners[node]));
+    for (int node = 0; node < resizeHandleCount; ++node) {
+        const QPoint place = resizeHandlePlace(node, control->geometry());
+        Nodes.at(node)->move(control->parentWidget()->mapTo(this, place));
+    }
     ResizeTarget = control;
     ShowNodes(true);
 }
@@ -269,45 +258,9 @@ void TForm1::NodeMouseMove(int node, const QPoint &screenPos)
         return;
     const QPoint inParent = ResizeTarget->parentWidget()->mapFromGlobal(screenPos);
     const int dx = screenPos.x() - LastCursor.x();
-    const QRect bounds = ResizeTarget->geometry();
-    int left = bounds.x();
-    int top = bounds.y();
-    int right = bounds.x() + bounds.width();
-    int bottom = bounds.y() + bounds.height();
     // A corner follows the horizontal movement alone and keeps the proportions.
-    switch (node) {
-    case 0:
-        left += dx;
-        top += dx;
-        break;
-    case 1:
-        top = inParent.y();
-        break;
-    case 2:
-        right += dx;
-        top -= dx;
-        break;
-    case 3:
-        right = inParent.x();
-        break;
-    case 4:
-        right += dx;
-        bottom += dx;
-        break;
-    case 5:
-        bottom = inParent.y();
-        break;
-    case 6:
-        left += dx;
-        bottom -= dx;
-        break;
-    case 7:
-        left = inParent.x();
-        break;
-    default:
-        return;
-    }
-    ResizeTarget->setGeometry(left, top, qMax(0, right - left), qMax(0, bottom - top));
+    ResizeTarget->setGeometry(
+        resizedBounds(node, ResizeTarget->geometry(), dx, inParent, SmallestPicture));
     LastCursor = screenPos;
     PlaceNodes(ResizeTarget);
 }

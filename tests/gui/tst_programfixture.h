@@ -1,5 +1,7 @@
 #pragma once
 
+#include "whenshown.h"
+
 // What the tests of the forms share: a program assembled on a test
 // installation with scripted dialogs, a sound channel and a desktop that only
 // record what they are asked; and a way through the real "Edit Box".
@@ -103,37 +105,17 @@ public:
 
 // Answers the real "Edit Box" as the teacher does: each time it opens, the
 // edit runs on it (if there is one) and the dialog is confirmed.
-class ConfirmOnShow final : public QObject
+class ConfirmOnShow final : public WhenShown
 {
 public:
     explicit ConfirmOnShow(TForm4 *dialog, std::function<void(TForm4 *)> edit = {})
-        : m_dialog(dialog)
-        , m_edit(std::move(edit))
+        : WhenShown(dialog, [dialog, edit = std::move(edit)] {
+            if (edit)
+                edit(dialog);
+            dialog->LMDButton1Click();
+        })
     {
-        dialog->installEventFilter(this);
     }
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_dialog && event->type() == QEvent::Show) {
-            ++shown;
-            QMetaObject::invokeMethod(
-                m_dialog,
-                [this] {
-                    if (m_edit)
-                        m_edit(m_dialog);
-                    m_dialog->LMDButton1Click();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    TForm4 *m_dialog;
-    std::function<void(TForm4 *)> m_edit;
 };
 
 } // namespace solvaro

@@ -9,7 +9,7 @@ namespace solvaro {
 // Acts in a modal dialog once it is on show, inside its modal loop, as the
 // user would; whatever the actions leave open is cancelled, so a failed check
 // never leaves the test waiting.
-class WhenShown final : public QObject
+class WhenShown : public QObject
 {
 public:
     WhenShown(QDialog *dialog, std::function<void()> actions)
