@@ -287,6 +287,18 @@ void TestHomePagePictures::draggingStoresTheBounds()
     QCOMPARE(file.readInteger(u"ani100"_s, u"width"_s, 0), 200);
     // The height is measured against the width too.
     QCOMPARE(file.readInteger(u"ani100"_s, u"height"_s, 0), 160);
+
+    // The bottom-right handle follows the mouse's horizontal movement on both
+    // sides; pulled far past the top-left corner, the picture stays two handles
+    // high instead of turning inside out.
+    const QPoint grip = home()->Nodes.at(4)->mapToGlobal(QPoint(2, 2));
+    home()->NodeMouseDown(4, grip);
+    home()->NodeMouseMove(4, grip + QPoint(20, 0));
+    QCOMPARE(picture->geometry(), QRect(300, 200, 120, 100));
+    home()->NodeMouseMove(4, grip + QPoint(-500, 0));
+    QCOMPARE(picture->size(), QSize(30, 10));
+    home()->NodeMouseUp(4);
+    QCOMPARE(skin().readInteger(u"ani100"_s, u"width"_s, 0), 60);
 }
 
 void TestHomePagePictures::deletedSlotsStayEmpty()
