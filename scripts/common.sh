@@ -8,6 +8,10 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libjpeg62-turbo-dev
+    # Reading aloud; the CMake package of TextToSpeech asks for QmlIntegration,
+    # which only qt6-declarative-dev has.
+    qt6-speech-dev qt6-declarative-dev
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-comic-neue
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xdotool x11-utils poppler-utils

@@ -7,4 +7,5 @@ list(APPEND SOLVARO_CORE_SOURCES
 )
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/qtsoundoutput.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qtspeechoutput.cpp
 )
