@@ -1,6 +1,9 @@
 #include "ui/picturebutton.h"
 
+#include "ui/enterkey.h"
 #include "ui/linebreaktext.h"
+
+#include <QKeyEvent>
 
 namespace solvaro {
 
@@ -24,6 +27,15 @@ void PictureButton::setPicture(const QPixmap &picture)
     setIcon(QIcon(picture));
     if (!picture.isNull())
         setIconSize(picture.size());
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    if (isEnterKey(event->key())) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
 }
 
 } // namespace solvaro

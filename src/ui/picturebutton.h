@@ -23,6 +23,10 @@ public:
     // The picture is shown at its own size.
     void setPicture(const QPixmap &picture);
 
+protected:
+    // Enter clicks it, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QString m_caption;
 };

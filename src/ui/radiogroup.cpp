@@ -1,9 +1,11 @@
 #include "ui/radiogroup.h"
 
+#include "ui/enterkey.h"
 #include "ui/linebreaktext.h"
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -32,6 +34,7 @@ void RadioGroup::setItems(const QStringList &items)
     m_buttons.clear();
     for (const QString &item : items) {
         auto *button = new QRadioButton(item, this);
+        button->installEventFilter(this);
         m_group->addButton(button, int(m_buttons.size()));
         m_layout->addWidget(button);
         m_buttons.append(button);
@@ -83,6 +86,21 @@ void RadioGroup::fitToItems()
     m_layout->activate();
     const QSize needed = m_layout->sizeHint();
     resize(qMax(width(), needed.width()), needed.height());
+}
+
+bool RadioGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QRadioButton *>(watched);
+    if (button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (isEnterKey(key)) {
+            if (!button->isChecked())
+                button->click();
+            emit confirmRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RadioGroup::changeEvent(QEvent *event)

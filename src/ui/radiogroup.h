@@ -38,9 +38,12 @@ public:
 signals:
     // The user chose an item.
     void itemChosen(int index);
+    // Enter on an item: the item is chosen first if it was not.
+    void confirmRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QVBoxLayout *m_layout;

@@ -13,6 +13,8 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/elementtag.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filenameedit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillpanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/focusmarker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/focusorder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hintwindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lednumber.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lookwidgets.cpp
@@ -23,6 +25,7 @@ list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/radiogroup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resizehandles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scrollbox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/speakerbutton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/speedbutton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tabstrip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/textlabel.cpp

@@ -1,6 +1,9 @@
 #include "ui/speedbutton.h"
 
+#include "ui/enterkey.h"
 #include "ui/linebreaktext.h"
+
+#include <QKeyEvent>
 
 namespace solvaro {
 
@@ -25,6 +28,15 @@ void SpeedButton::setGlyph(const QPixmap &glyph)
     setIcon(QIcon(glyph));
     if (!glyph.isNull())
         setIconSize(glyph.size());
+}
+
+void SpeedButton::keyPressEvent(QKeyEvent *event)
+{
+    if (isEnterKey(event->key())) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
 }
 
 } // namespace solvaro

@@ -19,6 +19,10 @@ public:
     QString caption() const { return m_caption; }
     void setGlyph(const QPixmap &glyph);
 
+protected:
+    // Enter clicks it, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QString m_caption;
 };

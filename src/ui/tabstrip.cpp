@@ -1,5 +1,8 @@
 #include "ui/tabstrip.h"
 
+#include "ui/enterkey.h"
+
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace solvaro {
@@ -46,6 +49,16 @@ void TabStrip::selectTab(int index)
     const QSignalBlocker blocker(this);
     setCurrentIndex(index);
     m_previous = currentIndex();
+}
+
+void TabStrip::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((isEnterKey(key) || key == Qt::Key_Space) && currentIndex() >= 0) {
+        emit tabActivated(currentIndex());
+        return;
+    }
+    QTabBar::keyPressEvent(event);
 }
 
 void TabStrip::onCurrentChanged(int index)

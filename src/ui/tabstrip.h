@@ -31,6 +31,11 @@ signals:
     // The tab the user is leaving, just before tabChanged.
     void tabLeaving(int index);
     void tabChanged(int index);
+    // Enter or Space on the current tab: the keyboard's click on it.
+    void tabActivated(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void onCurrentChanged(int index);

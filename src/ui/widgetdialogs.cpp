@@ -9,8 +9,34 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace solvaro {
+
+namespace {
+
+// After a modal dialog the keys go back to the window it was shown over, also
+// where no window manager hands them back.
+class KeysBackAfterwards
+{
+public:
+    explicit KeysBackAfterwards(QWidget *parent)
+        : m_window(parent ? parent->window() : nullptr)
+    {
+    }
+    ~KeysBackAfterwards()
+    {
+        if (m_window && m_window->isVisible())
+            m_window->activateWindow();
+    }
+    KeysBackAfterwards(const KeysBackAfterwards &) = delete;
+    KeysBackAfterwards &operator=(const KeysBackAfterwards &) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+} // namespace
 
 WidgetDialogs::WidgetDialogs(QWidget *parent)
     : m_parent(parent)
@@ -19,16 +45,19 @@ WidgetDialogs::WidgetDialogs(QWidget *parent)
 
 void WidgetDialogs::showMessage(const QString &text)
 {
+    const KeysBackAfterwards keys(m_parent);
     QMessageBox::information(m_parent, QApplication::applicationName(), text);
 }
 
 void WidgetDialogs::showError(const QString &text)
 {
+    const KeysBackAfterwards keys(m_parent);
     QMessageBox::critical(m_parent, QApplication::applicationName(), text);
 }
 
 bool WidgetDialogs::askYesNo(const QString &text, const QString &caption)
 {
+    const KeysBackAfterwards keys(m_parent);
     const QString title = caption.isEmpty() ? QApplication::applicationName() : caption;
     return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
@@ -37,6 +66,7 @@ bool WidgetDialogs::askYesNo(const QString &text, const QString &caption)
 std::optional<QString> WidgetDialogs::inputText(
     const QString &caption, const QString &prompt, const QString &defaultText, bool masked)
 {
+    const KeysBackAfterwards keys(m_parent);
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, caption, prompt,
         masked ? QLineEdit::Password : QLineEdit::Normal, defaultText, &ok);
@@ -48,12 +78,14 @@ std::optional<QString> WidgetDialogs::inputText(
 QString WidgetDialogs::openFileName(
     const QString &caption, const QString &folder, const QString &filter)
 {
+    const KeysBackAfterwards keys(m_parent);
     return QFileDialog::getOpenFileName(m_parent, caption, folder, filter);
 }
 
 QString WidgetDialogs::saveFileName(const QString &caption, const QString &folder,
     const QString &filter, const QString &defaultSuffix)
 {
+    const KeysBackAfterwards keys(m_parent);
     QFileDialog dialog(m_parent, caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -82,6 +114,7 @@ QFont fontDialogChoice(const QFont &font, const QFont &start, const QFont &chose
 
 std::optional<QFont> WidgetDialogs::chooseFont(const QFont &initial)
 {
+    const KeysBackAfterwards keys(m_parent);
     bool ok = false;
     const QFont start = fontDialogStart(initial);
     const QFont font = QFontDialog::getFont(&ok, start, m_parent);
@@ -92,6 +125,7 @@ std::optional<QFont> WidgetDialogs::chooseFont(const QFont &initial)
 
 std::optional<QColor> WidgetDialogs::chooseColor(const QColor &initial)
 {
+    const KeysBackAfterwards keys(m_parent);
     const QColor color = QColorDialog::getColor(initial, m_parent);
     if (!color.isValid())
         return std::nullopt;
