@@ -49,5 +49,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Solvaro developers <developers@solvaro.org>
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-comic-neue")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# Reading aloud needs a speech engine with a voice, without which the program
+# just offers none; the buttons of Qt's message boxes in the pupil's language
+# come with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-speech-speechd-plugin, \
+speech-dispatcher-espeak-ng, qt6-translations-l10n")
 include(CPack)

@@ -12,6 +12,8 @@ PACKAGES=(
     # which only qt6-declarative-dev has.
     qt6-speech-dev qt6-declarative-dev
     qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+    # The program's translations are built with lupdate and lrelease.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     qt6-qpa-plugins libqt6svg6 fonts-dejavu-core fonts-comic-neue
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xdotool x11-utils poppler-utils

@@ -4,6 +4,7 @@
 #include "app/firstpaint.h"
 #include "app/formcreation.h"
 #include "app/installationfolder.h"
+#include "app/programlanguage.h"
 #include "app/singleinstance.h"
 #include "app/startprobe.h"
 #include "app/unit0.h"
@@ -20,10 +21,12 @@
 
 namespace {
 
-solvaro::Environment systemEnvironment(const QString &installation, solvaro::Dialogs *dialogs)
+solvaro::Environment systemEnvironment(
+    const QString &installation, const QLocale &language, solvaro::Dialogs *dialogs)
 {
     solvaro::Environment env;
     env.executableFolder = installation;
+    env.locale = language;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         env.screenSize = screen->size();
     const QString separator = QLocale().decimalPoint();
@@ -49,6 +52,9 @@ void bringToFront(QWidget *window)
 int main(int argc, char **argv)
 {
     solvaro::Application app(argc, argv);
+    // The pupil's language is the system's; tests choose theirs.
+    const QLocale language = QLocale::system();
+    const solvaro::ProgramLanguage translation(language);
     // A second start brings the running copy to the front and ends quietly.
     solvaro::SingleInstance instance(solvaro::SingleInstance::userKey());
     if (!instance.claim())
@@ -66,7 +72,7 @@ int main(int argc, char **argv)
     solvaro::QtSoundOutput sound;
     solvaro::DesktopPlatform platform;
 
-    solvaro::AppContext context(systemEnvironment(installation.folder, &dialogs));
+    solvaro::AppContext context(systemEnvironment(installation.folder, language, &dialogs));
     context.sound = &sound;
     context.platform = &platform;
     // The start panel is painted first; the forms it does not show are made

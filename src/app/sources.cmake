@@ -10,6 +10,7 @@ list(APPEND SOLVARO_CORE_SOURCES
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/application.cpp
     ${CMAKE_CURRENT_LIST_DIR}/firstpaint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/programlanguage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startprobe.cpp
 )

@@ -168,9 +168,8 @@ void TForm0::showAboutBox()
     m_context.env.dialogs->showMessage(QStringLiteral("Solvaro") + lineEnd
         + QStringLiteral("Problemi di Matematica per la Scuola Primaria") + lineEnd
         + QStringLiteral("ver. ") + fourPartVersion(QStringLiteral(SOLVARO_VERSION)) + lineEnd
-        + lineEnd
-        + QStringLiteral("Word problems to solve step by step, for pupils and their teachers.")
-        + lineEnd + QStringLiteral("Built with Qt and the Independent JPEG Group's decoder."));
+        + lineEnd + tr("Word problems to solve step by step, for pupils and their teachers.")
+        + lineEnd + tr("Built with Qt and the Independent JPEG Group's decoder."));
 }
 
 bool TForm0::pagesReady() const

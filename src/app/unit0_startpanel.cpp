@@ -146,7 +146,7 @@ void TForm0::ImageMouseUp(QWidget *picture, Qt::MouseButton button)
         showClosingScreen();
         break;
     case UnderConstruction:
-        m_context.env.dialogs->showMessage(QStringLiteral("UNDER COSTRUCTION"));
+        m_context.env.dialogs->showMessage(tr("UNDER COSTRUCTION"));
         break;
     case AboutBox:
         showAboutBox();
@@ -167,14 +167,14 @@ void TForm0::enterTeacherMode()
     // Once the right code was typed it is not asked for again in this run.
     if (m_accessText != AccessCode) {
         const std::optional<QString> typed = m_context.env.dialogs->inputText(
-            QStringLiteral(" Solvaro "), QStringLiteral("Password:"), QString(), true);
+            QStringLiteral(" Solvaro "), tr("Password:"), QString(), true);
         m_accessText = typed.value_or(QString());
     }
     if (m_accessText == AccessCode) {
         m_context.forms.Form1->EditMode = true;
         FD->showPage(HomePage);
     } else {
-        m_context.env.dialogs->showMessage(QStringLiteral("Not Autorized"));
+        m_context.env.dialogs->showMessage(tr("Not Autorized"));
     }
 }
 
@@ -185,8 +185,8 @@ void TForm0::openHelpDocument()
     const QString path = m_context.folders.resolve(helpDocument);
     if (!m_context.platform->openDocument(path)) {
         m_context.env.dialogs->showMessage(
-            QStringLiteral("This computer has no program that shows PDF documents, so the help "
-                           "cannot be opened. The help is the document %1.")
+            tr("This computer has no program that shows PDF documents, so the help "
+               "cannot be opened. The help is the document %1.")
                 .arg(QDir::toNativeSeparators(path)));
     }
 }

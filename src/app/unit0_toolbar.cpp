@@ -125,19 +125,19 @@ void TForm0::buildToolbar()
                   result->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
               return result;
           };
-    LMDhome = button("LMDhome", "home", QString(), QStringLiteral("Home"));
+    LMDhome = button("LMDhome", "home", QString(), tr("Home"));
     LMDconfigure
         = button("LMDconfigure", "configure", QStringLiteral("General \r\nOptions"), QString());
     LMDcopy = button("LMDcopy", "copy", QStringLiteral("Copy\r\nExercise\r\n"), QString());
     LMDdelete = button("LMDdelete", "delete", QStringLiteral("Delete \r\nExercise\r\n"), QString());
     LMDclasse = button("LMDclasse", "classe", QStringLiteral("Class\r\nOverview\r\n"), QString());
-    LMDcarica = button("LMDcarica", "carica", QString(), QStringLiteral("Load"));
-    LMDsalva = button("LMDsalva", "salva", QString(), QStringLiteral("Save"));
-    LMDstampa = button("LMDstampa", "stampa", QString(), QStringLiteral("Print"));
-    LMDhelp = button("LMDhelp", "help", QString(), QStringLiteral("Help"));
-    LMDspeaker = button("LMDspeaker", "speaker", QString(), QStringLiteral("Volume"));
-    LMDsoluzione = button("LMDsoluzione", "soluzione", QString(), QStringLiteral("Solution"));
-    LMDripristina = button("LMDripristina", "ripristina", QString(), QStringLiteral("Restore"));
+    LMDcarica = button("LMDcarica", "carica", QString(), tr("Load"));
+    LMDsalva = button("LMDsalva", "salva", QString(), tr("Save"));
+    LMDstampa = button("LMDstampa", "stampa", QString(), tr("Print"));
+    LMDhelp = button("LMDhelp", "help", QString(), tr("Help"));
+    LMDspeaker = button("LMDspeaker", "speaker", QString(), tr("Volume"));
+    LMDsoluzione = button("LMDsoluzione", "soluzione", QString(), tr("Solution"));
+    LMDripristina = button("LMDripristina", "ripristina", QString(), tr("Restore"));
 
     TabEserc = new TabStrip(LMDbarra);
     TabEserc->setObjectName(QStringLiteral("TabEserc"));
@@ -281,7 +281,7 @@ void TForm0::LMDspeakerClick()
     for (const VolumeControl &control : knownVolumeControls())
         programs.append(control.program);
     m_context.env.dialogs->showMessage(
-        QStringLiteral("This computer has no volume control program. Any of these would do: %1.")
+        tr("This computer has no volume control program. Any of these would do: %1.")
             .arg(programs.join(QStringLiteral(", "))));
 }
 

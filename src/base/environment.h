@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QDateTime>
+#include <QLocale>
 #include <QSize>
 #include <QString>
 
@@ -23,6 +24,10 @@ struct Environment {
     QSize screenSize { 1680, 1050 };
     // The user's decimal separator, used to show and read numbers.
     QChar decimalSeparator { QLatin1Char('.') };
+    // The user's language: the voice that reads aloud and the dates of the
+    // printed report. The program's texts follow it through the translation
+    // installed at start.
+    QLocale locale = QLocale::c();
     // Returns a whole number in [0, bound).
     std::function<int(int bound)> random;
     // The current time.

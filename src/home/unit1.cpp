@@ -129,7 +129,7 @@ void TForm1::buildTopBar()
 
     LMDEdit1 = new QLineEdit(LMDSimplePanel2);
     LMDEdit1->setObjectName(QStringLiteral("LMDEdit1"));
-    LMDEdit1->setText(QStringLiteral("Hello!"));
+    LMDEdit1->setText(tr("Hello!"));
     const int nameHeight = scaledY(NameBoxHeight);
     LMDEdit1->setFont(boldDesignFont(nameHeight * 11 / 20));
     LMDEdit1->setGeometry(0, (barHeight - nameHeight) / 2, scaledX(NameBoxWidth), nameHeight);

@@ -66,7 +66,7 @@ void TForm1::CaricaMENU()
 void TForm1::TabSheetMouseUp()
 {
     if (!EditMode && LMDEdit1->text().trimmed().isEmpty()) {
-        m_context.env.dialogs->showMessage(QStringLiteral("Insert your name please."));
+        m_context.env.dialogs->showMessage(tr("Insert your name please."));
         return;
     }
     const int sheet = currentSheet();

@@ -4,6 +4,7 @@
 #include "base/error.h"
 #include "media/jpegdecoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ namespace {
 
 QString notSupported()
 {
-    return QStringLiteral("JPG image format not supported");
+    return QCoreApplication::translate("Pictures", "JPG image format not supported");
 }
 
 bool hasJpegMarkers(const QString &path)

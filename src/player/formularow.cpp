@@ -2,6 +2,8 @@
 
 #include "player/formulasteps.h"
 
+#include <QCoreApplication>
+
 namespace solvaro {
 
 namespace {
@@ -69,13 +71,14 @@ FormulaRow formulaRow(int k, const QString &pattern, bool editMode, int &numbers
             afterEquals = field.isEqualsField();
             ++operators;
             if (!afterEquals)
-                field.label = QStringLiteral("Op.%1").arg(operators);
+                field.label = QCoreApplication::translate("Player", "Op.%1").arg(operators);
             row.fields.append(field);
         } else {
             FormulaField field = numberField(i + 1, c, k, editMode);
             ++numbers;
-            field.label
-                = afterEquals ? QStringLiteral("Result") : QStringLiteral("Num.%1").arg(numbers);
+            field.label = afterEquals
+                ? QCoreApplication::translate("Player", "Result")
+                : QCoreApplication::translate("Player", "Num.%1").arg(numbers);
             row.fields.append(field);
         }
     }
@@ -84,8 +87,9 @@ FormulaRow formulaRow(int k, const QString &pattern, bool editMode, int &numbers
 
 FormulaRow equivalenceRow(int k, const QString &pattern, bool editMode)
 {
-    static const QStringList labels { QStringLiteral("Num"), QStringLiteral("Mark"), QString(),
-        QStringLiteral("Num"), QStringLiteral("Mark") };
+    const QString number = QCoreApplication::translate("Player", "Num");
+    const QString unit = QCoreApplication::translate("Player", "Mark");
+    const QStringList labels { number, unit, QString(), number, unit };
     FormulaRow row;
     row.kind = QLatin1Char('E');
     row.formulaIndex = k;

@@ -5,6 +5,7 @@
 #include "player/stepcycle.h"
 #include "storage/inifile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -182,6 +183,7 @@ QString exerciseKey(int sheet, int exercise)
 
 QString resumeQuestion(int exercise)
 {
+    // Written in Italian; it stands as it is in every language.
     return QStringLiteral("Vuoi riprendere la copia salvata dell'eserizio num.%1.")
                .arg(exercise + 1)
         + QStringLiteral(" ?");
@@ -283,7 +285,7 @@ Resume LOADTEMP(const QString &file, int sheet, int exercise, const QString &ste
     const ExerciseProgress fresh = prepareExercise ? prepareExercise() : ExerciseProgress {};
     Resume resume = readSavedExercise(ini, key, stepKinds, fresh);
     if (resume.outcome == ResumeOutcome::FileError)
-        dialogs.showMessage(QStringLiteral("File Error"));
+        dialogs.showMessage(QCoreApplication::translate("Player", "File Error"));
     return resume;
 }
 

@@ -9,6 +9,8 @@
 #include "player/validation.h"
 #include "schemes/scheme.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace solvaro {
@@ -61,7 +63,7 @@ void StepCycle::setStepErrors(int step, int errors)
 
 QString StepCycle::errorsText() const
 {
-    return QStringLiteral("ERRORS %1").arg(m_totalErrors);
+    return QCoreApplication::translate("Player", "ERRORS %1").arg(m_totalErrors);
 }
 
 std::optional<QString> StepCycle::answerLabel(int step) const
@@ -210,7 +212,8 @@ void StepCycle::NEXT_ROW()
         m_view.showButtonBar(m_questionPanelTop);
         const QString problem = problemOf(s);
         if (!problem.isEmpty())
-            m_view.showHint(QStringLiteral("This step cannot be answered (%1). Press OK to go on.")
+            m_view.showHint(QCoreApplication::translate(
+                "Player", "This step cannot be answered (%1). Press OK to go on.")
                                 .arg(problem));
     }
 }

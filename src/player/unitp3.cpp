@@ -206,14 +206,14 @@ void TFormP3::buildQuestionPanel()
     H1->setFont(comicFont(9));
     H1->setGlyph(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(22, 22));
     H1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    H1->setToolTip(QStringLiteral("Help"));
+    H1->setToolTip(tr("Help"));
     H1->resize(45, 30);
 
     B1 = new SpeedButton(LMDSimplePanel2);
     B1->setObjectName(QStringLiteral("B1"));
     setElementTag(B1, 1);
     B1->setFont(comicFont(10, true));
-    B1->setCaption(QStringLiteral("Ok"));
+    B1->setCaption(tr("Ok"));
     B1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     B1->resize(44, 30);
 

@@ -9,8 +9,6 @@
 #include "ui/report/reportpreview.h"
 #include "ui/textlabel.h"
 
-#include <QLocale>
-
 namespace solvaro {
 
 ReportInput TFormP3::reportInput() const
@@ -27,7 +25,7 @@ ReportInput TFormP3::reportInput() const
     input.errorsLabel = errorsLabel->caption();
     input.problemText = LMDtesto->caption();
     input.now = m_context.env.now ? m_context.env.now() : QDateTime::currentDateTime();
-    input.locale = QLocale::system();
+    input.locale = m_context.env.locale;
     return input;
 }
 

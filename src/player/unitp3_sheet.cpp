@@ -304,10 +304,9 @@ void TFormP3::writeMessageLabels()
 {
     const TForm0 *main = m_context.forms.Form0;
     const int tabs = main ? main->TabEserc->count() : 0;
-    sheetLabel->setCaption(QStringLiteral("SHEET %1").arg(currentSheet() + 1));
-    exerciseLabel->setCaption(
-        QStringLiteral("EXERCISE %1/%2").arg(currentExercise() + 1).arg(tabs));
-    errorsLabel->setCaption(QStringLiteral("ERRORS %1").arg(m_logic.steps().totalErrors()));
+    sheetLabel->setCaption(tr("SHEET %1").arg(currentSheet() + 1));
+    exerciseLabel->setCaption(tr("EXERCISE %1/%2").arg(currentExercise() + 1).arg(tabs));
+    errorsLabel->setCaption(m_logic.steps().errorsText());
     for (TextLabel *label : { sheetLabel, exerciseLabel, errorsLabel }) {
         label->setFont(LMDmessg->captionFont());
         label->setTextColor(LMDmessg->captionColor());
@@ -370,7 +369,7 @@ void TFormP3::CARICA_PROBLEMA()
         exerciseLabel->show();
         sheetLabel->show();
     } else {
-        B1->setCaption(QStringLiteral("OK"));
+        B1->setCaption(tr("OK"));
     }
     m_logic.setWorkAreaWidth(LMDFill0->width());
     m_logic.loadExercise(currentExercise(),
