@@ -9,9 +9,10 @@ namespace solvaro {
 
 class Platform;
 class SoundOutput;
+class SpeechOutput;
 
 // What every form of a running program shares: the machine's environment, the
-// installation, the sound channel, the desktop and the other forms.
+// installation, the sound channel, the voice, the desktop and the other forms.
 struct AppContext {
     explicit AppContext(const Environment &environment)
         : env(environment)
@@ -25,6 +26,9 @@ struct AppContext {
     Environment env;
     DataFolders folders;
     SoundOutput *sound = nullptr; // not owned
+    // The voice that reads texts aloud; not owned. Without one, or without a
+    // voice in it, nothing is offered for reading aloud.
+    SpeechOutput *speech = nullptr;
     // Help document, volume control and system facts; not owned. Without one
     // those actions do nothing.
     Platform *platform = nullptr;

@@ -10,6 +10,8 @@
 #include "app/unit0.h"
 #include "dialogs/unit3.h"
 #include "media/qtsoundoutput.h"
+#include "media/qtspeechoutput.h"
+#include "player/unitp3.h"
 #include "ui/fillpanel.h"
 #include "ui/widgetdialogs.h"
 
@@ -72,9 +74,17 @@ int main(int argc, char **argv)
     solvaro::QtSoundOutput sound;
     solvaro::DesktopPlatform platform;
 
+    solvaro::QtSpeechOutput speech(language);
+
     solvaro::AppContext context(systemEnvironment(installation.folder, language, &dialogs));
     context.sound = &sound;
+    context.speech = &speech;
     context.platform = &platform;
+    // The voice may come after the first exercise is on the screen.
+    QObject::connect(&speech, &solvaro::QtSpeechOutput::voiceReady, [&context] {
+        if (solvaro::TFormP3 *player = context.forms.FormP3)
+            player->readAloudChanged();
+    });
     // The start panel is painted first; the forms it does not show are made
     // right after, before the pupil can click anything.
     solvaro::createMainWindow(context);
@@ -96,6 +106,9 @@ int main(int argc, char **argv)
     if (const QScreen *screen = window->screen())
         window->setGeometry(screen->availableGeometry());
     window->showMaximized();
+    // The keys go to the program from the start, where no window manager
+    // hands it the focus either.
+    window->activateWindow();
     const int result = app.exec();
     sound.stop();
     solvaro::destroyForms(context);

@@ -11,13 +11,17 @@
 #include "storage/designspace.h"
 #include "ui/elementtag.h"
 #include "ui/fillpanel.h"
+#include "ui/focusmarker.h"
+#include "ui/focusorder.h"
 #include "ui/lookwidgets.h"
 #include "ui/pagehost.h"
 #include "ui/picturebutton.h"
 #include "ui/tabstrip.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -57,6 +61,7 @@ TForm0::TForm0(AppContext &context, QWidget *parent)
 
     connectHandlers();
     FormCreate();
+    new FocusMarker(this);
 }
 
 TForm0::~TForm0() = default;
@@ -78,7 +83,7 @@ void TForm0::FormCreate()
     Load_LMDFILL(LMDFill15, m_context.looks(), ownLookFile(LMDFill15), LMDFill15->objectName(),
         ownLookSection(LMDFill15));
 
-    for (const int key : { Qt::Key_F1, Qt::Key_F2 }) {
+    for (const int key : { Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4 }) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
@@ -136,6 +141,8 @@ bool TForm0::eventFilter(QObject *watched, QEvent *event)
         loadToolbarPictures();
     else if (watched == LMDSimplePanel3 && event->type() == QEvent::Resize)
         placeLogo();
+    else if (event->type() == QEvent::KeyPress && watched->parent() == LMDPanelFill1)
+        return startPictureKey(static_cast<QWidget *>(watched), static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 
@@ -152,6 +159,29 @@ void TForm0::FormKeyDown(int key)
         showSystemInformation();
     else if (key == Qt::Key_F1)
         showAboutBox();
+    else if (key == Qt::Key_F3)
+        stepHelpKey();
+    else if (key == Qt::Key_F4 && LMDsoluzione->isVisible())
+        LMDsoluzioneClick();
+}
+
+// The help button of the question panel, for the pupil at the keyboard.
+void TForm0::stepHelpKey()
+{
+    TFormP3 *player = m_context.forms.FormP3;
+    if (player && FD->currentPage() == player && !editMode() && player->E1sp->isVisible())
+        player->H1Click();
+}
+
+bool TForm0::focusNextPrevChild(bool next)
+{
+    // Tab follows the screen as the pupil reads it, whatever order the
+    // controls were made in.
+    if (QWidget *target = nextInScreenOrder(this, QApplication::focusWidget(), next)) {
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void TForm0::showSystemInformation()

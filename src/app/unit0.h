@@ -7,6 +7,7 @@
 #include <optional>
 
 class QCloseEvent;
+class QKeyEvent;
 class QPushButton;
 
 namespace solvaro {
@@ -96,6 +97,8 @@ public:
     // Lets the main window lay itself out after the toolbar strip was shown
     // or hidden, then re-centres the start panel.
     void relayout();
+    // F1 about box, F2 system information; for the pupil at the keyboard F3
+    // the help of the step and F4 the solution.
     void FormKeyDown(int key);
     void FDChange(int index);
 
@@ -150,6 +153,7 @@ public:
     bool FormClose();
 
 protected:
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -178,6 +182,9 @@ private:
     void enterTeacherMode();
     void openHelpDocument();
     void showAboutBox();
+    void stepHelpKey();
+    // Enter or Space on a start picture; true when the key was its click.
+    bool startPictureKey(QWidget *picture, QKeyEvent *event);
     void showSystemInformation();
     void openMediaSettings();
     QString currentSheetFile() const;

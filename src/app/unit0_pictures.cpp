@@ -64,6 +64,8 @@ void TForm0::connectHandlers()
             [this, picture](QMouseEvent *event) { ImageMouseDown(picture, event->button()); });
         connect(mouse, &MouseEvents::released, this,
             [this, picture](QMouseEvent *event) { ImageMouseUp(picture, event->button()); });
+        // Enter or Space on a picture reached by Tab is its click.
+        picture->installEventFilter(this);
     }
     connect(MouseEvents::of(LMDPanelFill1), &MouseEvents::left, this, &TForm0::ImageMouseLeave);
     connect(LMDMMButton1, &QPushButton::clicked, this, &TForm0::LMDMMButton1Click);

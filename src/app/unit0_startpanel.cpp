@@ -8,6 +8,7 @@
 #include "home/unit1.h"
 #include "ui/animatedpicture.h"
 #include "ui/elementtag.h"
+#include "ui/enterkey.h"
 #include "ui/fillpanel.h"
 #include "ui/mouseevents.h"
 #include "ui/pagehost.h"
@@ -42,16 +43,27 @@ struct StartPicture {
     const char *file;
     int tag;
     QRect place;
+    // What a screen reader says of it.
+    const char *spokenName;
+    const char *description;
 };
 
 // The pupil's and the teacher's pictures stand out under the title; the other
 // three sit in a row inside the rainbow of the background.
 const StartPicture startPictures[] = {
-    { "Image3", "SOL_IMG\\Alunno.bmp", PupilMode, QRect(196, 160, 150, 150) },
-    { "Image1", "SOL_IMG\\Maestra.bmp", TeacherMode, QRect(391, 160, 150, 150) },
-    { "Image7", "SOL_IMG\\Guida.bmp", HelpDocument, QRect(190, 350, 100, 100) },
-    { "Image5", "SOL_IMG\\Lavori in corso.bmp", UnderConstruction, QRect(319, 350, 100, 100) },
-    { "Image6", "SOL_IMG\\Informazioni.bmp", AboutBox, QRect(448, 350, 100, 100) },
+    { "Image3", "SOL_IMG\\Alunno.bmp", PupilMode, QRect(196, 160, 150, 150),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "Pupil"),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "Start practising") },
+    { "Image1", "SOL_IMG\\Maestra.bmp", TeacherMode, QRect(391, 160, 150, 150),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "Teacher"),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "The teacher's editing mode, with the access code") },
+    { "Image7", "SOL_IMG\\Guida.bmp", HelpDocument, QRect(190, 350, 100, 100),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "Guide"),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "Opens the guide") },
+    { "Image5", "SOL_IMG\\Lavori in corso.bmp", UnderConstruction, QRect(319, 350, 100, 100),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "Work in progress"), "" },
+    { "Image6", "SOL_IMG\\Informazioni.bmp", AboutBox, QRect(448, 350, 100, 100),
+        QT_TRANSLATE_NOOP("solvaro::TForm0", "About Solvaro"), "" },
 };
 const QRect closingButtonPlace(621, 491, 100, 34);
 
@@ -77,6 +89,10 @@ void TForm0::buildStartPanel()
         picture->setGeometry(entry.place);
         picture->load(m_context.folders.resolve(QString::fromLatin1(entry.file)));
         setElementTag(picture, entry.tag);
+        picture->setFocusPolicy(Qt::TabFocus);
+        picture->setAccessibleName(tr(entry.spokenName));
+        if (*entry.description)
+            picture->setAccessibleDescription(tr(entry.description));
     }
     Image3 = LMDPanelFill1->findChild<AnimatedPicture *>(QStringLiteral("Image3"));
     Image1 = LMDPanelFill1->findChild<AnimatedPicture *>(QStringLiteral("Image1"));
@@ -88,6 +104,7 @@ void TForm0::buildStartPanel()
     LMDMMButton1->setObjectName(QStringLiteral("LMDMMButton1"));
     LMDMMButton1->setGeometry(closingButtonPlace);
     LMDMMButton1->setCursor(Qt::PointingHandCursor);
+    LMDMMButton1->setAccessibleDescription(tr("Ends the program"));
     LMDMMButton1->setStyleSheet(
         QStringLiteral("QPushButton { color: white; background: #e53935; border: 2px solid #b71c1c;"
                        " border-radius: 8px; font-family: 'Comic Sans MS'; font-size: 12pt;"
@@ -154,6 +171,16 @@ void TForm0::ImageMouseUp(QWidget *picture, Qt::MouseButton button)
     default:
         break;
     }
+}
+
+bool TForm0::startPictureKey(QWidget *picture, QKeyEvent *event)
+{
+    const int key = event->key();
+    if (!isEnterKey(key) && key != Qt::Key_Space)
+        return false;
+    ImageMouseDown(picture, Qt::LeftButton);
+    ImageMouseUp(picture, Qt::LeftButton);
+    return true;
 }
 
 void TForm0::LMDMMButton1Click()

@@ -119,6 +119,10 @@ void TForm0::buildToolbar()
               result->setProperty(iconProperty, QString::fromLatin1(icon));
               result->setCaption(caption);
               result->setToolTip(hint);
+              if (!hint.isEmpty())
+                  result->setAccessibleName(hint);
+              // Tab reaches the buttons; a click leaves the focus where it was.
+              result->setFocusPolicy(Qt::TabFocus);
               result->setCursor(Qt::PointingHandCursor);
               result->setGeometry(0, buttonTop, iconButtonWidth, PictureButton::toolbarHeight);
               if (!caption.isEmpty())
@@ -138,10 +142,20 @@ void TForm0::buildToolbar()
     LMDspeaker = button("LMDspeaker", "speaker", QString(), tr("Volume"));
     LMDsoluzione = button("LMDsoluzione", "soluzione", QString(), tr("Solution"));
     LMDripristina = button("LMDripristina", "ripristina", QString(), tr("Restore"));
+    LMDhome->setAccessibleDescription(tr("Back to the sheets"));
+    LMDcarica->setAccessibleDescription(tr("Opens work saved in a file"));
+    LMDsalva->setAccessibleDescription(tr("Saves the work in a file"));
+    LMDstampa->setAccessibleDescription(tr("Prints the results of the exercise"));
+    LMDhelp->setAccessibleDescription(tr("Shows the help of the exercise"));
+    LMDspeaker->setAccessibleDescription(tr("Opens the volume control"));
+    LMDsoluzione->setAccessibleDescription(tr("Shows the solution (F4)"));
+    LMDripristina->setAccessibleDescription(tr("Takes up the saved work of this exercise again"));
 
     TabEserc = new TabStrip(LMDbarra);
     TabEserc->setObjectName(QStringLiteral("TabEserc"));
     TabEserc->setFont(toolbarFont(true));
+    TabEserc->setAccessibleName(tr("Exercises"));
+    TabEserc->setAccessibleDescription(tr("Choose an exercise with the arrow keys"));
     {
         // The player numbers the tabs when it loads a sheet.
         const QSignalBlocker quiet(TabEserc);

@@ -123,6 +123,9 @@ void TForm1::buildTopBar()
     LMDhome->setObjectName(QStringLiteral("LMDhome"));
     LMDhome->setPicture(QPixmap(HomeIcon));
     LMDhome->setGeometry(0, 0, scaledX(HomeButtonWidth), barHeight);
+    LMDhome->setFocusPolicy(Qt::TabFocus);
+    LMDhome->setAccessibleName(tr("Back"));
+    LMDhome->setAccessibleDescription(tr("Back to the start"));
 
     LMDFill1 = makeFill(LMDSimplePanel2, QStringLiteral("LMDFill1"));
     LMDFill1->setGeometry(0, 0, scaledX(TitleWidth), barHeight);
@@ -130,6 +133,8 @@ void TForm1::buildTopBar()
     LMDEdit1 = new QLineEdit(LMDSimplePanel2);
     LMDEdit1->setObjectName(QStringLiteral("LMDEdit1"));
     LMDEdit1->setText(tr("Hello!"));
+    LMDEdit1->setAccessibleName(tr("Your name"));
+    LMDEdit1->setAccessibleDescription(tr("Type your name, then press Enter to choose a sheet"));
     const int nameHeight = scaledY(NameBoxHeight);
     LMDEdit1->setFont(boldDesignFont(nameHeight * 11 / 20));
     LMDEdit1->setGeometry(0, (barHeight - nameHeight) / 2, scaledX(NameBoxWidth), nameHeight);
@@ -147,6 +152,9 @@ void TForm1::buildTopBar()
     TabSheet->setFont(boldDesignFont(scaledY(15)));
     TabSheet->setUsesScrollButtons(true);
     TabSheet->setGeometry(0, 0, 0, barHeight);
+    TabSheet->setAccessibleName(tr("Sheets"));
+    TabSheet->setAccessibleDescription(
+        tr("Choose a sheet with the arrow keys, then press Enter to open it"));
 
     LMDFill5 = makeFill(TabSheet, QStringLiteral("LMDFill5"));
     LMDFill5->setGeometry(scaledX(TabDecoration.x()), scaledY(TabDecoration.y()),
@@ -232,6 +240,11 @@ void TForm1::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(MouseEvents::of(TabSheet), &MouseEvents::released, this,
         [this](QMouseEvent *) { TabSheetMouseUp(); });
+    // From the keyboard: Enter after the name goes on to the sheets, Enter on
+    // a sheet opens it.
+    connect(LMDEdit1, &QLineEdit::returnPressed, this,
+        [this] { TabSheet->setFocus(Qt::TabFocusReason); });
+    connect(TabSheet, &TabStrip::tabActivated, this, [this] { TabSheetMouseUp(); });
 
     for (FillPanel *fill : { LMDFill1, LMDFill2, LMDFill5 }) {
         connect(MouseEvents::of(fill), &MouseEvents::released, this,

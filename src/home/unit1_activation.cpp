@@ -9,6 +9,7 @@
 #include "ui/fillpanel.h"
 #include "ui/picturebutton.h"
 
+#include <QLineEdit>
 #include <QTimer>
 
 namespace solvaro {
@@ -39,6 +40,9 @@ void TForm1::FormActivate()
     // Handles left round a picture of an earlier visit would point at nothing.
     ShowNodes(false);
     layoutPage();
+    // The pupil starts by typing the name.
+    LMDEdit1->setFocus(Qt::OtherFocusReason);
+    LMDEdit1->selectAll();
 }
 
 void TForm1::applyModeLook()

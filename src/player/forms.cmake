@@ -1,6 +1,7 @@
 # Form classes of src/player
 list(APPEND SOLVARO_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/unitp3.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/unitp3_access.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_commands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_editing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unitp3_feedback.cpp

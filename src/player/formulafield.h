@@ -10,7 +10,7 @@ namespace solvaro {
 // must hold and how it looks. The player's widget copies it into its line edit.
 
 // Which key filter a field's keys go through.
-enum class FieldKeys { None, Number, Unit };
+enum class FieldKeys { None, Number, Unit, Operator };
 
 // What a click on the field does.
 enum class FieldClick {

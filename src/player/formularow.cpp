@@ -38,6 +38,7 @@ FormulaField signField(int position, QChar patternCharacter)
         field.readOnly = true;
     } else {
         field.click = FieldClick::ChooseOperator;
+        field.keys = FieldKeys::Operator;
     }
     return field;
 }

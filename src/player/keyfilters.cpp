@@ -31,4 +31,26 @@ KeyOutcome dato2KeyPress(QChar key)
     return { KeyAction::Swallow, key };
 }
 
+KeyOutcome operatorKeyPress(QChar key)
+{
+    if (key == backspace)
+        return { KeyAction::Accept, key };
+    if (key == enter)
+        return { KeyAction::FocusNext, key };
+    switch (key.unicode()) {
+    case '+':
+    case '-':
+        return { KeyAction::Accept, key };
+    case 'x':
+    case 'X':
+    case '*':
+        return { KeyAction::Accept, QLatin1Char('X') };
+    case ':':
+    case '/':
+        return { KeyAction::Accept, QLatin1Char(':') };
+    default:
+        return { KeyAction::Swallow, key };
+    }
+}
+
 } // namespace solvaro

@@ -34,4 +34,10 @@ KeyOutcome dato1KeyPress(QChar key, QChar decimalSeparator, const QString &field
 // unit letters a c d g h k l m t pass.
 KeyOutcome dato2KeyPress(QChar key);
 
+// Operator fields, for the pupil who works from the keyboard: an operator key
+// gives the operator as the operator menu writes it ("+", "-", "X", ":"; "x"
+// and "*" stand for "X", "/" for ":"), backspace passes, Enter moves on, every
+// other key is swallowed.
+KeyOutcome operatorKeyPress(QChar key);
+
 } // namespace solvaro

@@ -108,6 +108,8 @@ void TFormP3::FormCreate()
     msg->setObjectName(QStringLiteral("msg"));
     msg->setMaxTextWidth(100);
     msg->setShadowDepth(3);
+    buildReadAloud();
+    describeControls();
 
     m_logic.setDecimalSeparator(m_context.env.decimalSeparator);
     m_logic.setRandom([this](int bound) {
@@ -296,6 +298,9 @@ bool TFormP3::eventFilter(QObject *watched, QEvent *event)
         B1->move(qMax(H1->width() + 1, width - B1->width() - 1), 1);
         E1sb->setGeometry(0, ButtonBarHeight, width, qMax(0, E1sp->height() - ButtonBarHeight));
         E1->setMinimumWidth(qMax(0, E1sb->viewport()->width() - 8));
+    } else if (watched == LMDtesto
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        placeProblemSpeaker();
     } else if (watched == SB->viewport() && event->type() == QEvent::Wheel) {
         // One line per notch, whatever the desktop's wheel setting.
         SB->scrollLines(static_cast<QWheelEvent *>(event)->angleDelta().y() > 0 ? -1 : 1);

@@ -32,6 +32,7 @@ class RadioGroup;
 class ReportPreview;
 class ResizeHandles;
 class ScrollBox;
+class SpeakerButton;
 class SpeedButton;
 class TextLabel;
 class pLMDedit;
@@ -89,6 +90,10 @@ public:
     QTimer *Timer1 = nullptr;
     // The resize handles "Node0" to "Node7" around the exercise picture.
     ResizeHandles *Nodes = nullptr;
+    // Read the problem text and the hint on show aloud; shown in pupil mode
+    // when a voice can read.
+    SpeakerButton *problemSpeaker = nullptr;
+    SpeakerButton *hintSpeaker = nullptr;
 
     // State.
     QString exerciseFileName;
@@ -141,6 +146,13 @@ public:
     void LabelClick(int step);
     // Keeps the message bar and the problem band at the top of the view.
     void SBScroll();
+    void readProblemAloud();
+    void readHintAloud();
+    // The voice came or went: the speaker buttons follow.
+    void readAloudChanged();
+    // The keyboard focus goes to the current step: its chosen (or first)
+    // option, or the first field of its formula row.
+    void focusCurrentStep();
     // Mouse-up on the message bar, problem band, work area or a section band.
     void ElementMouseUp(QWidget *element, Qt::MouseButton button);
     // Dragging the problem text and the top animation (teacher).
@@ -266,6 +278,21 @@ private:
     void loadExercisePicture();
     void CARICA_PROBLEMA();
     QuestionGroup readQuestionGroup(int step);
+
+    // Names for screen readers, the keyboard road, reading aloud
+    // (unitp3_access.cpp).
+    void buildReadAloud();
+    void describeControls();
+    void describeExercise();
+    void describeField(pLMDedit *field, const QString &label);
+    void describeSmiley(AnimatedPicture *smiley, int step);
+    void describeCockade();
+    bool canReadAloud() const;
+    void placeProblemSpeaker();
+    void placeHintSpeaker();
+    void nextFieldFrom(pLMDedit *field);
+    void scrollToFocus(QWidget *focused);
+    void typeOperator(pLMDedit *field, QChar op);
 
     // Formula panels (unitp3_formulas.cpp).
     void CreaAllINPUT();

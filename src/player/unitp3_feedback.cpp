@@ -101,6 +101,7 @@ void TFormP3::showBottomAnimation(const QString &key)
     if (!bottomAnimator) {
         bottomAnimator = newWorkAreaPicture();
         bottomAnimator->setObjectName(QStringLiteral("bottomAnimator"));
+        bottomAnimator->setAccessibleName(GifTop->accessibleName());
         bottomAnimator->setAnimating(true);
     }
     if (TForm0 *main = m_context.forms.Form0)
@@ -133,6 +134,7 @@ bool TFormP3::showCockade(const QString &file)
     cockadeImage->setObjectName(QStringLiteral("cockadeImage"));
     cockadeImage->load(path);
     cockadeImage->move(LMDFill0->width() - cockadeImage->width(), 0);
+    describeCockade();
     cockadeImage->show();
     cockadeImage->raise();
     return true;
@@ -156,6 +158,7 @@ void TFormP3::showSmiley(int step, const QString &file, int top)
     smiley->setObjectName(QStringLiteral("smiley%1").arg(step));
     smiley->load(path);
     smiley->move(SmileyLeft, top);
+    describeSmiley(smiley, step);
     smiley->show();
     smiley->raise();
     smileyImages[step] = smiley;

@@ -12,6 +12,8 @@ namespace solvaro {
 namespace {
 
 constexpr int FieldFontSize = 12;
+const QChar backspaceKey(8);
+const QChar enterKey(13);
 
 Qt::Alignment alignmentOf(const FormulaField &field)
 {
@@ -81,19 +83,25 @@ void pLMDedit::keyPressEvent(QKeyEvent *event)
     const QChar key = typed.at(0);
     const KeyOutcome outcome = m_keys == FieldKeys::Number
         ? dato1KeyPress(key, m_decimalSeparator, objectName())
-        : dato2KeyPress(key);
+        : m_keys == FieldKeys::Unit ? dato2KeyPress(key)
+                                    : operatorKeyPress(key);
     event->accept();
     switch (outcome.action) {
     case KeyAction::Accept:
-        if (outcome.key == key)
+        if (m_keys == FieldKeys::Operator && outcome.key != backspaceKey)
+            emit operatorTyped(outcome.key);
+        else if (outcome.key == key)
             QLineEdit::keyPressEvent(event);
         else
             insert(QString(outcome.key));
+        // A unit field lets Enter through; it moves on all the same.
+        if (m_keys == FieldKeys::Unit && outcome.key == enterKey)
+            emit nextRequested();
         break;
     case KeyAction::Swallow:
         break;
     case KeyAction::FocusNext:
-        focusNextChild();
+        emit nextRequested();
         break;
     case KeyAction::Confirm:
         emit confirmRequested();

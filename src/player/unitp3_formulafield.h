@@ -8,7 +8,7 @@ namespace solvaro {
 
 // One entry field of a formula panel: what FormulaField describes, on screen.
 // Number and unit fields filter their keys; operator fields are picked from
-// the operator menu. The field carries the expected text and sign flag of its
+// the operator menu or typed. The field carries the expected text and sign flag of its
 // model so that anything reading the panels finds them on the widget.
 class pLMDedit final : public QLineEdit
 {
@@ -29,12 +29,17 @@ public:
     bool themed() const { return m_themed; }
     QColor background() const { return m_background; }
     FieldClick clickAction() const { return m_click; }
+    FieldKeys keys() const { return m_keys; }
 
 signals:
     // A left click on the field.
     void clicked();
     // Enter in a field that confirms the step as the Ok button does.
     void confirmRequested();
+    // Enter in any other field: on to the next field of the row.
+    void nextRequested();
+    // An operator key in an operator field: "+", "-", "X" or ":".
+    void operatorTyped(QChar op);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

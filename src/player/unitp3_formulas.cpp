@@ -10,8 +10,10 @@
 #include "storage/inifile.h"
 #include "ui/elementtag.h"
 #include "ui/fillpanel.h"
+#include "ui/speedbutton.h"
 #include "ui/textlabel.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 
@@ -50,8 +52,12 @@ void TFormP3::CreaAllINPUT()
             label->show();
 
             auto *input = new pLMDedit(field, k, m_context.env.decimalSeparator, panel);
+            describeField(input, field.label);
             connect(input, &QLineEdit::textChanged, this, [this, input] { fieldEdited(input); });
             connect(input, &pLMDedit::confirmRequested, this, &TFormP3::confirmFromField);
+            connect(input, &pLMDedit::nextRequested, this, [this, input] { nextFieldFrom(input); });
+            connect(input, &pLMDedit::operatorTyped, this,
+                [this, input](QChar op) { typeOperator(input, op); });
             connect(input, &pLMDedit::clicked, this, [this, input] {
                 if (input->clickAction() == FieldClick::ChooseOperator)
                     OperandoClick(input);
@@ -78,6 +84,14 @@ void TFormP3::freeFormulaPanels()
 void TFormP3::showFormulaRows()
 {
     const FormulaSheet &sheet = m_logic.formulas();
+    // A field answered right is closed; the keys wait on the Ok button for
+    // the next step rather than jumping elsewhere on the screen.
+    if (auto *typing = qobject_cast<pLMDedit *>(QApplication::focusWidget());
+        typing && isAncestorOf(typing) && sheet.hasRow(typing->formulaIndex())) {
+        const FormulaField *model = sheet.row(typing->formulaIndex()).field(typing->position());
+        if (model && !model->enabled && B1->isVisible())
+            B1->setFocus(Qt::OtherFocusReason);
+    }
     for (int k = 0; k < sheet.rowCount() && k < formulaPanels.size(); ++k) {
         const FormulaRow &row = sheet.row(k);
         if (FillPanel *panel = formulaPanels.at(k)) {

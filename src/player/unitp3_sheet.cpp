@@ -163,6 +163,7 @@ void TFormP3::INIZIO()
     buildSectionBands();
     rememberShownRecords();
     writeMessageLabels();
+    describeExercise();
     GifTop->setAutoSize(true);
     GifTop->setTransparent(true);
     GifTop->setVisible(teacher);

@@ -8,13 +8,17 @@
 #include "ui/elementtag.h"
 #include "ui/fillpanel.h"
 #include "ui/hintwindow.h"
+#include "ui/linebreaktext.h"
 #include "ui/lookwidgets.h"
 #include "ui/mouseevents.h"
 #include "ui/radiogroup.h"
 #include "ui/scrollbox.h"
+#include "ui/speakerbutton.h"
 #include "ui/speedbutton.h"
+#include "ui/tabstrip.h"
 #include "ui/textlabel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -61,11 +65,14 @@ void TFormP3::showHint(const QString &text)
     msg->showHintBeside(text, H1);
     const QPoint corner = H1->mapToGlobal(QPoint(0, 0));
     msg->move(corner.x() - msg->width() - HintGap, corner.y());
+    msg->setAccessibleDescription(toLfLineBreaks(text));
+    placeHintSpeaker();
 }
 
 void TFormP3::hideHint()
 {
     msg->hideHint();
+    hintSpeaker->hide();
 }
 
 void TFormP3::loadQuestionGroup(const QStringList &options, const LookFont &font)
@@ -94,6 +101,7 @@ void TFormP3::showQuestionPanel(int top)
     const int bottom = E1sp->y() + E1sp->height();
     if (bottom > LMDFill0->height())
         LMDFill0->resize(LMDFill0->width(), bottom + WorkAreaBottomMargin);
+    focusCurrentStep();
 }
 
 void TFormP3::showButtonBar(int top)
@@ -103,6 +111,7 @@ void TFormP3::showButtonBar(int top)
         LMDFill0->width() - width - ButtonBarRightMargin, top, width, B1->height() + 2);
     E1sp->show();
     E1sp->raise();
+    focusCurrentStep();
 }
 
 void TFormP3::moveQuestionPanel(int top)
@@ -112,7 +121,14 @@ void TFormP3::moveQuestionPanel(int top)
 
 void TFormP3::hideQuestionPanel()
 {
+    const QWidget *focused = QApplication::focusWidget();
+    const bool keysHere = focused && isAncestorOf(focused);
     E1sp->hide();
+    // Nothing is left to answer: the keyboard goes to the exercise tabs, from
+    // where the pupil moves on.
+    TForm0 *main = m_context.forms.Form0;
+    if (keysHere && main && !editMode())
+        main->TabEserc->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormP3::showAnswerLabel(int step, const QString &text, const LookFont &font)
