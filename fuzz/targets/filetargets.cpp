@@ -38,7 +38,7 @@ void skinFile(const QByteArray &input)
         { "LMDsfondoUnit1", "LMDFill1", "LMDFill2", "LMDFill3", "LMDFill4", "LMDFill5" }) {
         Look look;
         const QString name = QLatin1StringView(element);
-        records.load(look, skin, name, name);
+        records.load(look, elementRecord(skin, name, name));
     }
 
     const QList<SkinPicture> pictures = readSkinPictures(skin, DesignSpace(screen));

@@ -80,8 +80,8 @@ void TForm0::FormCreate()
     DesignHeight = solvaro::DesignHeight;
     DesignWidth = solvaro::DesignWidth;
 
-    Load_LMDFILL(LMDFill15, m_context.looks(), ownLookFile(LMDFill15), LMDFill15->objectName(),
-        ownLookSection(LMDFill15));
+    Load_LMDFILL(LMDFill15, m_context.looks(),
+        elementRecord(ownLookFile(LMDFill15), ownLookSection(LMDFill15), LMDFill15->objectName()));
 
     for (const int key : { Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4 }) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);

@@ -210,21 +210,17 @@ void TForm4::connectHandlers()
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
 }
 
-bool TForm4::editElement(QWidget *element, const QString &picturePath, const QString &file,
-    const QString &section, const QString &prefix)
+bool TForm4::editElement(QWidget *element, const QString &picturePath, const RecordAddress &record)
 {
-    prepare(element, picturePath, file, section, prefix);
+    prepare(element, picturePath, record);
     return exec() == QDialog::Accepted;
 }
 
-void TForm4::prepare(QWidget *element, const QString &picturePath, const QString &file,
-    const QString &section, const QString &prefix)
+void TForm4::prepare(QWidget *element, const QString &picturePath, const RecordAddress &record)
 {
     m_element = element;
     m_picturePath = resolvedPicture(picturePath);
-    m_file = file;
-    m_section = section;
-    m_prefix = prefix;
+    m_record = record;
     FormActivate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/look.h"
+#include "storage/recordaddress.h"
 
 #include <QDialog>
 #include <QString>
@@ -27,17 +28,15 @@ class TForm4 final : public QDialog
 public:
     explicit TForm4(AppContext &context, QWidget *parent = nullptr);
 
-    // Opens the dialog modally on an element whose record lives in file
-    // (relative to the executable folder), section and prefix; picturePath is
+    // Opens the dialog modally on an element and its record (whose file is
+    // named by its path, relative to the executable folder); picturePath is
     // the executable folder plus the element's stored ".FillObject.Image".
     // True when the teacher confirmed.
-    bool editElement(QWidget *element, const QString &picturePath, const QString &file,
-        const QString &section, const QString &prefix);
+    bool editElement(QWidget *element, const QString &picturePath, const RecordAddress &record);
 
     // Hands the dialog its element and record and sets it up (FormActivate),
     // without showing it.
-    void prepare(QWidget *element, const QString &picturePath, const QString &file,
-        const QString &section, const QString &prefix);
+    void prepare(QWidget *element, const QString &picturePath, const RecordAddress &record);
 
     // Handlers.
     void FormActivate();
@@ -107,9 +106,7 @@ private:
     QWidget *m_element = nullptr;
     LookKind m_kind = LookKind::TextStrip;
     QString m_picturePath;
-    QString m_file;
-    QString m_section;
-    QString m_prefix;
+    RecordAddress m_record;
     bool m_transparent = false;
 };
 

@@ -102,8 +102,8 @@ void TForm4::takeOverElement()
         takeOverLabel();
         return;
     case LookKind::TextStrip:
-        if (m_prefix.contains(sectionKey))
-            setWindowTitle(QString(m_prefix).replace(sectionKey, sectionCaption));
+        if (m_record.prefix.contains(sectionKey))
+            setWindowTitle(QString(m_record.prefix).replace(sectionKey, sectionCaption));
         break;
     case LookKind::Panel:
         break;
@@ -113,8 +113,8 @@ void TForm4::takeOverElement()
 
 void TForm4::takeOverQuestionGroup()
 {
-    if (m_prefix.size() == 2)
-        setWindowTitle(QString(m_prefix).replace(questionGroupKey, questionGroupCaption));
+    if (m_record.prefix.size() == 2)
+        setWindowTitle(QString(m_record.prefix).replace(questionGroupKey, questionGroupCaption));
     const Look group = readLook(m_element);
     Look preview = readLook(LMDFill1);
     preview.text = group.text;

@@ -64,7 +64,7 @@ void TForm4::confirmQuestionGroup()
     group.geometry.setWidth(Swidth->value());
     group.geometry.setHeight(Sheight->value());
     applyLook(m_element, group);
-    writeQuestionGroupRecord(m_element, m_context.looks(), m_file, m_section, m_prefix);
+    writeQuestionGroupRecord(m_element, m_context.looks(), m_record);
 }
 
 void TForm4::confirmLabel()
@@ -79,7 +79,7 @@ void TForm4::confirmLabel()
     label.geometry.setHeight(Sheight->value());
     label.textAlignment = labelAlignmentOf(LMDComboBox1->currentIndex());
     applyLook(m_element, label);
-    writeLabelRecord(m_element, m_context.looks(), m_file, m_prefix, m_section);
+    writeLabelRecord(m_element, m_context.looks(), m_record);
 }
 
 void TForm4::confirmFill()
@@ -97,10 +97,9 @@ void TForm4::confirmFill()
     applyLook(m_element, fill);
     if (m_kind == LookKind::TextStrip) {
         m_element->lower();
-        writeTextStripRecord(
-            m_element, m_context.looks(), m_picturePath, m_file, m_prefix, m_section);
+        writeTextStripRecord(m_element, m_context.looks(), m_picturePath, m_record);
     } else {
-        writePanelRecord(m_element, m_context.looks(), m_picturePath, m_file, m_prefix, m_section);
+        writePanelRecord(m_element, m_context.looks(), m_picturePath, m_record);
     }
 }
 

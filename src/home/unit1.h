@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/recordaddress.h"
+
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -25,13 +27,11 @@ class TabStrip;
 class Tgif;
 
 // What the "Edit Box" is handed for an element: the full path of its fill
-// picture (empty for none) and the file (relative to the executable folder),
-// section and key prefix of its record.
+// picture (empty for none) and its record, in a file named by its path
+// relative to the executable folder.
 struct ElementEdit {
     QString picturePath;
-    QString file;
-    QString section;
-    QString prefix;
+    RecordAddress record;
 };
 
 // The home page, page 0 of the main window: the pupil types a name and picks a

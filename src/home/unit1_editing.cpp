@@ -37,7 +37,7 @@ std::optional<ElementEdit> TForm1::elementEditOf(const QWidget *page, const QWid
     if (qobject_cast<const TextLabel *>(element)) {
         const LookPlace place
             = labelLookPlace(page ? page->objectName() : QString(), name, SkinFile);
-        return ElementEdit { QString(), place.file, place.section, name };
+        return ElementEdit { QString(), elementRecord(place.file, place.section, name) };
     }
     if (!qobject_cast<const FillPanel *>(element))
         return std::nullopt;
@@ -51,7 +51,7 @@ std::optional<ElementEdit> TForm1::elementEditOf(const QWidget *page, const QWid
     const IniFile file(m_context.folders.resolve(place.file), m_context.env.decimalSeparator);
     const QString stored = file.readString(place.section, name + FillImageSuffix, QString());
     const QString picture = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);
-    return ElementEdit { picture, place.file, place.section, name };
+    return ElementEdit { picture, elementRecord(place.file, place.section, name) };
 }
 
 bool TForm1::xMouseUp(QWidget *page, QWidget *element)
@@ -62,8 +62,7 @@ bool TForm1::xMouseUp(QWidget *page, QWidget *element)
     const std::optional<ElementEdit> edit = elementEditOf(page, element);
     if (!edit)
         return false;
-    const bool confirmed
-        = editBox->editElement(element, edit->picturePath, edit->file, edit->section, edit->prefix);
+    const bool confirmed = editBox->editElement(element, edit->picturePath, edit->record);
     if (!qobject_cast<FillPanel *>(element))
         return confirmed;
 

@@ -104,7 +104,8 @@ void TForm1::loadTitleStrip(const QString &sheetFile)
         m_titleCaptionKnown = true;
     }
     title->setCaption(m_titleCaption);
-    Load_LMDFILL(title, m_context.looks(), sheetFile, TitleStripPrefix, globalSettings::commonArea);
+    Load_LMDFILL(title, m_context.looks(),
+        elementRecord(sheetFile, globalSettings::commonArea, TitleStripPrefix));
     m_titleCaption = title->caption();
     title->setCaption(LMDEdit1->text() + QStringLiteral(": ") + m_titleCaption);
 }

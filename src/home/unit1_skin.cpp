@@ -45,7 +45,8 @@ void TForm1::loadSkinElements(const IniFile &skin)
     for (FillPanel *element :
         { LMDsfondoUnit1, LMDFill1, LMDFill2, LMDFill3, LMDFill4, LMDFill5 }) {
         const QString name = element->objectName();
-        Load_LMDFILL(element, m_context.looks(), skin, name, name);
+        // A skin names each element's section after the element.
+        Load_LMDFILL(element, m_context.looks(), elementRecord(skin, name, name));
     }
     // The top bar, the strip and the background keep their places whatever
     // the records say; only the strip's height is its own.

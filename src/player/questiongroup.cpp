@@ -10,11 +10,11 @@ namespace solvaro {
 QuestionGroup Load_COMBO(const IniFile &exerciseFile, const QString &section, int step,
     const LookFont &current, int screenWidth)
 {
-    const QString key = QStringLiteral("E%1").arg(step);
+    const RecordAddress record = questionGroupRecord(exerciseFile, section, step);
     QuestionGroup group;
     group.font = readQuestionGroupFont(
-        exerciseFile, section, key, current, DesignSpace(QSize(screenWidth, DesignHeight)));
-    group.options = storedLines(exerciseFile.readString(section, key, QStringLiteral("?????????")));
+        exerciseFile, section, step, current, DesignSpace(QSize(screenWidth, DesignHeight)));
+    group.options = storedLines(exerciseFile.readString(section, record.prefix, MissingOptions));
     return group;
 }
 

@@ -22,7 +22,7 @@ struct QuestionGroup {
 // font keys keep the values of current; a stored size is in design-space units
 // and scaled to the screen width, while a missing one, or one written with the
 // other decimal separator, keeps current's size as it is. Missing options give the single option
-// "?????????".
+// MissingOptions.
 QuestionGroup Load_COMBO(const IniFile &exerciseFile, const QString &section, int step,
     const LookFont &current, int screenWidth);
 

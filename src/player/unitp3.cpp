@@ -121,11 +121,10 @@ void TFormP3::FormCreate()
         TForm1 *home = m_context.forms.Form1;
         return home && home->xMouseUp(this, element);
     };
-    editQuestionGroup
-        = [this](QWidget *group, const QString &file, const QString &section, const QString &key) {
-              TForm4 *editBox = m_context.forms.Form4;
-              return editBox && editBox->editElement(group, QString(), file, section, key);
-          };
+    editQuestionGroup = [this](QWidget *group, const RecordAddress &record) {
+        TForm4 *editBox = m_context.forms.Form4;
+        return editBox && editBox->editElement(group, QString(), record);
+    };
 
     connectHandlers();
 }

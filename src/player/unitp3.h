@@ -4,6 +4,7 @@
 #include "player/playerlogic.h"
 #include "player/playerview.h"
 #include "storage/look.h"
+#include "storage/recordaddress.h"
 
 #include <QFont>
 #include <QHash>
@@ -208,9 +209,7 @@ public:
     // element editing operation and the "Edit Box" on a question group. Both
     // return whether the teacher confirmed.
     std::function<bool(QWidget *element)> editElement;
-    std::function<bool(
-        QWidget *group, const QString &file, const QString &section, const QString &key)>
-        editQuestionGroup;
+    std::function<bool(QWidget *group, const RecordAddress &record)> editQuestionGroup;
 
     // Off: the timer never runs by itself and Timer1Timer is called by hand.
     void setTimerRunning(bool on);

@@ -204,7 +204,8 @@ void TFormP3::applyExerciseRecord(QWidget *element, const QString &prefix)
     applyLook(element, designed);
     if (designed.fill.picture.isEmpty())
         setFillPicture(element, QPixmap(), QString());
-    Load_LMDFILL(element, m_context.looks(), *m_openExerciseFile, prefix, exerciseSection);
+    Load_LMDFILL(
+        element, m_context.looks(), elementRecord(*m_openExerciseFile, exerciseSection, prefix));
 }
 
 void TFormP3::rememberShownRecords()
@@ -231,8 +232,10 @@ void TFormP3::applyRecords()
     if (m_sheetLooksApplied)
         return;
     const IniFile &file = *m_openExerciseFile;
-    Load_LMDFILL(LMDmessg, m_context.looks(), file, QStringLiteral("LMDmessg"), CommonArea);
-    Load_LMDFILL(LMDFill0, m_context.looks(), file, QStringLiteral("LMDFill0"), CommonArea);
+    Load_LMDFILL(
+        LMDmessg, m_context.looks(), elementRecord(file, CommonArea, QStringLiteral("LMDmessg")));
+    Load_LMDFILL(
+        LMDFill0, m_context.looks(), elementRecord(file, CommonArea, QStringLiteral("LMDFill0")));
     m_sheetLooksApplied = true;
 }
 

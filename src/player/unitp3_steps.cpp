@@ -169,9 +169,8 @@ void TFormP3::LabelClick(int step)
     setElementTag(E1, step);
     const QuestionGroup group = readQuestionGroup(step);
     loadQuestionGroup(group.options, group.font);
-    const QString key = QStringLiteral("E%1").arg(step);
     if (editQuestionGroup)
-        editQuestionGroup(E1, exerciseFileName, exerciseSection, key);
+        editQuestionGroup(E1, questionGroupRecord(exerciseFileName, exerciseSection, step));
     label->setFont(E1->font());
 }
 

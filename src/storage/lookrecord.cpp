@@ -15,7 +15,6 @@ namespace solvaro {
 
 namespace {
 
-const QString MissingOptions = QStringLiteral("?????????");
 const QString DefaultFontName = QStringLiteral("Comic Sans MS");
 // What the editing dialog writes as the presence marker of a record.
 const QString WrittenMarker = QStringLiteral("####");
@@ -125,7 +124,9 @@ QStringList optionLines(const QString &stored)
 
 } // namespace
 
-LookFont readQuestionGroupFont(const IniFile &ini, const QString &section, const QString &key,
+namespace {
+
+LookFont questionGroupFont(const IniFile &ini, const QString &section, const QString &key,
     const LookFont &current, const DesignSpace &design)
 {
     const RecordReader record(ini, section, key);
@@ -141,6 +142,39 @@ LookFont readQuestionGroupFont(const IniFile &ini, const QString &section, const
     return font;
 }
 
+// The file of a record opened for reading: the open file the address names,
+// or its path opened for the call; none when that file does not exist.
+class ReadableRecordFile
+{
+public:
+    ReadableRecordFile(const RecordFile &file, const DataFolders &folders, QChar decimalSeparator)
+    {
+        if (const IniFile *open = file.openFile()) {
+            m_ini = open;
+            return;
+        }
+        if (!folders.exists(file.path()))
+            return;
+        m_opened.emplace(folders.resolve(file.path()), decimalSeparator);
+        m_ini = &*m_opened;
+    }
+
+    const IniFile *ini() const { return m_ini; }
+
+private:
+    std::optional<IniFile> m_opened;
+    const IniFile *m_ini = nullptr;
+};
+
+} // namespace
+
+LookFont readQuestionGroupFont(const IniFile &exerciseFile, const QString &exerciseSection,
+    int step, const LookFont &current, const DesignSpace &design)
+{
+    const RecordAddress record = questionGroupRecord(exerciseFile, exerciseSection, step);
+    return questionGroupFont(exerciseFile, record.section, record.prefix, current, design);
+}
+
 LookRecords::LookRecords(const DataFolders &folders, QSize screenSize, QChar decimalSeparator)
     : m_folders(folders)
     , m_design(screenSize)
@@ -148,18 +182,15 @@ LookRecords::LookRecords(const DataFolders &folders, QSize screenSize, QChar dec
 {
 }
 
-QString LookRecords::existingFile(const QString &file) const
+QString LookRecords::writableFile(const RecordFile &file) const
 {
-    if (!m_folders.exists(file))
-        return QString();
-    return m_folders.resolve(file);
-}
-
-QString LookRecords::writableFile(const QString &file) const
-{
-    const QString path = m_folders.resolve(file);
+    // Writers name their file by path: an open file would go on holding what
+    // it read before the write.
+    if (const IniFile *open = file.openFile())
+        throw Error(QStringLiteral("Unable to write to %1").arg(open->path()));
+    const QString path = m_folders.resolve(file.path());
     if (path.isEmpty())
-        throw Error(QStringLiteral("Unable to write to %1").arg(file));
+        throw Error(QStringLiteral("Unable to write to %1").arg(file.path()));
     return path;
 }
 
@@ -251,129 +282,88 @@ RecordLoad loadPrefixed(Look &look, LookKind kind, const IniFile &ini, const QSt
 
 } // namespace
 
-RecordLoad LookRecords::loadFromFile(OpenFileLoader loader, Look &look, const QString &file,
-    const QString &prefix, const QString &section) const
-{
-    const QString path = existingFile(file);
-    if (path.isEmpty())
-        return RecordLoad();
-    const IniFile ini(path, m_decimalSeparator);
-    return (this->*loader)(look, ini, prefix, section);
-}
-
-RecordLoad LookRecords::load(
-    Look &look, const QString &file, const QString &prefix, const QString &section) const
-{
-    // A question group without its file still shows the missing options.
-    if (look.kind == LookKind::QuestionGroup)
-        return RecordLoad { loadQuestionGroup(look, file, section, prefix), QString() };
-    return loadFromFile(&LookRecords::load, look, file, prefix, section);
-}
-
-RecordLoad LookRecords::load(
-    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+RecordLoad LookRecords::load(Look &look, const RecordAddress &record) const
 {
     switch (look.kind) {
     case LookKind::Panel:
-        return loadPanel(look, ini, prefix, section);
+        return loadPanel(look, record);
     case LookKind::Label:
-        return loadLabel(look, ini, prefix, section);
+        return loadLabel(look, record);
     case LookKind::QuestionGroup:
-        return RecordLoad { loadQuestionGroup(look, ini, section, prefix), QString() };
+        // A question group without its file still shows the missing options.
+        return RecordLoad { loadQuestionGroup(look, record), QString() };
     case LookKind::TextStrip:
         break;
     }
-    return loadTextStrip(look, ini, prefix, section);
+    return loadTextStrip(look, record);
 }
 
-RecordLoad LookRecords::loadTextStrip(
-    Look &look, const QString &file, const QString &prefix, const QString &section) const
+RecordLoad LookRecords::loadTextStrip(Look &look, const RecordAddress &record) const
 {
-    return loadFromFile(&LookRecords::loadTextStrip, look, file, prefix, section);
+    return loadFilled(look, LookKind::TextStrip, record);
 }
 
-RecordLoad LookRecords::loadTextStrip(
-    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+RecordLoad LookRecords::loadPanel(Look &look, const RecordAddress &record) const
 {
-    return loadFilled(look, LookKind::TextStrip, ini, prefix, section);
+    return loadFilled(look, LookKind::Panel, record);
 }
 
-RecordLoad LookRecords::loadPanel(
-    Look &look, const QString &file, const QString &prefix, const QString &section) const
+RecordLoad LookRecords::loadFilled(Look &look, LookKind kind, const RecordAddress &record) const
 {
-    return loadFromFile(&LookRecords::loadPanel, look, file, prefix, section);
-}
-
-RecordLoad LookRecords::loadPanel(
-    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
-{
-    return loadFilled(look, LookKind::Panel, ini, prefix, section);
-}
-
-RecordLoad LookRecords::loadFilled(Look &look, LookKind kind, const IniFile &ini,
-    const QString &prefix, const QString &section) const
-{
-    RecordLoad result = loadPrefixed(look, kind, ini, section, prefix, m_design);
+    const ReadableRecordFile file(record.file, m_folders, m_decimalSeparator);
+    if (!file.ini())
+        return RecordLoad();
+    const IniFile &ini = *file.ini();
+    RecordLoad result = loadPrefixed(look, kind, ini, record.section, record.prefix, m_design);
     if (result.found) {
-        result.picture = existingPicture(
-            ini.readString(section, prefix + QLatin1String(".FillObject.Image"), QString()));
+        result.picture = existingPicture(ini.readString(
+            record.section, record.prefix + QLatin1String(".FillObject.Image"), QString()));
         if (!result.picture.isEmpty())
             look.fill.picture = result.picture;
     }
     return result;
 }
 
-RecordLoad LookRecords::loadLabel(
-    Look &look, const QString &file, const QString &prefix, const QString &section) const
+RecordLoad LookRecords::loadLabel(Look &look, const RecordAddress &record) const
 {
-    return loadFromFile(&LookRecords::loadLabel, look, file, prefix, section);
+    const ReadableRecordFile file(record.file, m_folders, m_decimalSeparator);
+    if (!file.ini())
+        return RecordLoad();
+    return loadPrefixed(
+        look, LookKind::Label, *file.ini(), record.section, record.prefix, m_design);
 }
 
-RecordLoad LookRecords::loadLabel(
-    Look &look, const IniFile &ini, const QString &prefix, const QString &section) const
+bool LookRecords::loadQuestionGroup(Look &look, const RecordAddress &record) const
 {
-    return loadPrefixed(look, LookKind::Label, ini, section, prefix, m_design);
-}
-
-bool LookRecords::loadQuestionGroup(
-    Look &look, const QString &file, const QString &section, const QString &key) const
-{
-    const QString path = existingFile(file);
-    if (path.isEmpty()) {
+    const ReadableRecordFile file(record.file, m_folders, m_decimalSeparator);
+    if (!file.ini()) {
         look.answerLines = QStringList { MissingOptions };
         return false;
     }
-    const IniFile ini(path, m_decimalSeparator);
-    return loadQuestionGroup(look, ini, section, key);
-}
-
-bool LookRecords::loadQuestionGroup(
-    Look &look, const IniFile &ini, const QString &section, const QString &key) const
-{
-    // A file that is not there reads as one without keys: the font stays and
-    // the options are the missing ones.
-    look.font = readQuestionGroupFont(ini, section, key, look.font, m_design);
-    look.answerLines = optionLines(ini.readString(section, key, MissingOptions));
+    // An open file that is not on disk reads as one without keys: the font
+    // stays and the options are the missing ones.
+    const IniFile &ini = *file.ini();
+    look.font = questionGroupFont(ini, record.section, record.prefix, look.font, m_design);
+    look.answerLines = optionLines(ini.readString(record.section, record.prefix, MissingOptions));
     return QFileInfo(ini.path()).isFile();
 }
 
-void LookRecords::write(
-    const Look &look, const QString &file, const QString &prefix, const QString &section) const
+void LookRecords::write(const Look &look, const RecordAddress &record) const
 {
     switch (look.kind) {
     case LookKind::Panel:
-        writePanel(look, file, prefix, section);
+        writePanel(look, record);
         return;
     case LookKind::Label:
-        writeLabel(look, file, prefix, section);
+        writeLabel(look, record);
         return;
     case LookKind::QuestionGroup:
-        writeQuestionGroup(look, file, section, prefix);
+        writeQuestionGroup(look, record);
         return;
     case LookKind::TextStrip:
         break;
     }
-    writeTextStrip(look, file, prefix, section);
+    writeTextStrip(look, record);
 }
 
 namespace {
@@ -399,23 +389,20 @@ void writeFill(RecordWriter &record, const LookFill &fill)
 
 } // namespace
 
-void LookRecords::writeTextStrip(
-    const Look &look, const QString &file, const QString &prefix, const QString &section) const
+void LookRecords::writeTextStrip(const Look &look, const RecordAddress &record) const
 {
-    writeFilled(look, LookKind::TextStrip, file, prefix, section);
+    writeFilled(look, LookKind::TextStrip, record);
 }
 
-void LookRecords::writePanel(
-    const Look &look, const QString &file, const QString &prefix, const QString &section) const
+void LookRecords::writePanel(const Look &look, const RecordAddress &record) const
 {
-    writeFilled(look, LookKind::Panel, file, prefix, section);
+    writeFilled(look, LookKind::Panel, record);
 }
 
-void LookRecords::writeFilled(const Look &look, LookKind kind, const QString &file,
-    const QString &prefix, const QString &section) const
+void LookRecords::writeFilled(const Look &look, LookKind kind, const RecordAddress &address) const
 {
-    IniFile ini(writableFile(file), m_decimalSeparator);
-    RecordWriter record(ini, section, prefix);
+    IniFile ini(writableFile(address.file), m_decimalSeparator);
+    RecordWriter record(ini, address.section, address.prefix);
     record.string(".Name", WrittenMarker);
     record.string(".Caption", encodeLineBreaks(look.text));
     record.integer(".Alignment", static_cast<int>(look.alignment));
@@ -434,11 +421,10 @@ void LookRecords::writeFilled(const Look &look, LookKind kind, const QString &fi
     ini.updateFile();
 }
 
-void LookRecords::writeLabel(
-    const Look &look, const QString &file, const QString &prefix, const QString &section) const
+void LookRecords::writeLabel(const Look &look, const RecordAddress &address) const
 {
-    IniFile ini(writableFile(file), m_decimalSeparator);
-    RecordWriter record(ini, section, prefix);
+    IniFile ini(writableFile(address.file), m_decimalSeparator);
+    RecordWriter record(ini, address.section, address.prefix);
     record.string(".Name", WrittenMarker);
     record.string(".Caption", encodeLineBreaks(look.text));
     record.string(".Font.Name", look.font.name);
@@ -475,10 +461,11 @@ void LookRecords::writeQuestionFontSize(
     }
 }
 
-void LookRecords::writeQuestionGroup(
-    const Look &look, const QString &file, const QString &section, const QString &prefix) const
+void LookRecords::writeQuestionGroup(const Look &look, const RecordAddress &address) const
 {
-    IniFile ini(writableFile(file), m_decimalSeparator);
+    const QString &section = address.section;
+    const QString &prefix = address.prefix;
+    IniFile ini(writableFile(address.file), m_decimalSeparator);
     RecordWriter record(ini, section, prefix);
     record.string(".Name", prefix);
     record.string(".Font.Name", look.font.name);

@@ -9,6 +9,7 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/designspace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/colornumber.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lookrecord.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/recordaddress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exercisecatalogue.cpp
 )
 list(APPEND SOLVARO_GUI_SOURCES

@@ -105,40 +105,24 @@ template<typename Loader> bool loadInto(QWidget *element, Loader loader)
     return true;
 }
 
-// The loaders below take their record from a file name or from a file already
-// open (Source is QString or IniFile); the core reads both the same way.
-template<typename Source>
-bool loadAs(LookKind kind, QWidget *element, const LookRecords &records, const Source &source,
-    const QString &prefix, const QString &section)
+bool loadAs(
+    LookKind kind, QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
     return loadInto(element, [&](Look &look) {
         look.kind = kind;
-        return records.load(look, source, prefix, section);
+        return records.load(look, record);
     });
 }
 
 // A question group always takes what it finds, the missing options included.
-template<typename Source>
-void loadQuestionGroupFrom(QWidget *element, const LookRecords &records, const Source &source,
-    const QString &section, const QString &key)
+void loadQuestionGroupFrom(
+    QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
     loadInto(element, [&](Look &look) {
         look.kind = LookKind::QuestionGroup;
-        records.loadQuestionGroup(look, source, section, key);
+        records.loadQuestionGroup(look, record);
         return RecordLoad { true, QString() };
     });
-}
-
-template<typename Source>
-bool loadByKind(QWidget *element, const LookRecords &records, const Source &source,
-    const QString &prefix, const QString &section)
-{
-    const LookKind kind = lookKind(element);
-    if (kind == LookKind::QuestionGroup) {
-        loadQuestionGroupFrom(element, records, source, section, prefix);
-        return true;
-    }
-    return loadAs(kind, element, records, source, prefix, section);
 }
 
 } // namespace
@@ -308,92 +292,62 @@ void setFillPicture(QWidget *element, const QPixmap &picture, const QString &pat
     panel->setProperty(picturePathProperty, path);
 }
 
-bool Load_LMDFILL(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section)
+bool Load_LMDFILL(QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    return loadByKind(element, records, file, prefix, section);
+    const LookKind kind = lookKind(element);
+    if (kind == LookKind::QuestionGroup) {
+        loadQuestionGroupFrom(element, records, record);
+        return true;
+    }
+    return loadAs(kind, element, records, record);
 }
 
-bool Load_LMDFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section)
+bool Load_PANELFILL(QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    return loadByKind(element, records, ini, prefix, section);
+    return loadAs(LookKind::Panel, element, records, record);
 }
 
-bool Load_PANELFILL(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section)
+bool Load_LABEL(QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    return loadAs(LookKind::Panel, element, records, file, prefix, section);
+    return loadAs(LookKind::Label, element, records, record);
 }
 
-bool Load_PANELFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section)
+bool loadTextStrip(QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    return loadAs(LookKind::Panel, element, records, ini, prefix, section);
+    return loadAs(LookKind::TextStrip, element, records, record);
 }
 
-bool Load_LABEL(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section)
+void loadQuestionGroup(QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    return loadAs(LookKind::Label, element, records, file, prefix, section);
-}
-
-bool Load_LABEL(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section)
-{
-    return loadAs(LookKind::Label, element, records, ini, prefix, section);
-}
-
-bool loadTextStrip(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section)
-{
-    return loadAs(LookKind::TextStrip, element, records, file, prefix, section);
-}
-
-bool loadTextStrip(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section)
-{
-    return loadAs(LookKind::TextStrip, element, records, ini, prefix, section);
-}
-
-void loadQuestionGroup(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &section, const QString &key)
-{
-    loadQuestionGroupFrom(element, records, file, section, key);
-}
-
-void loadQuestionGroup(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &section, const QString &key)
-{
-    loadQuestionGroupFrom(element, records, ini, section, key);
+    loadQuestionGroupFrom(element, records, record);
 }
 
 void writePanelRecord(const QWidget *element, const LookRecords &records,
-    const QString &picturePath, const QString &file, const QString &prefix, const QString &section)
+    const QString &picturePath, const RecordAddress &record)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;
-    records.writePanel(look, file, prefix, section);
+    records.writePanel(look, record);
 }
 
 void writeTextStripRecord(const QWidget *element, const LookRecords &records,
-    const QString &picturePath, const QString &file, const QString &prefix, const QString &section)
+    const QString &picturePath, const RecordAddress &record)
 {
     Look look = readLook(element);
     look.fill.picture = picturePath;
-    records.writeTextStrip(look, file, prefix, section);
+    records.writeTextStrip(look, record);
 }
 
-void writeLabelRecord(const QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section)
+void writeLabelRecord(
+    const QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    records.writeLabel(readLook(element), file, prefix, section);
+    records.writeLabel(readLook(element), record);
 }
 
-void writeQuestionGroupRecord(const QWidget *element, const LookRecords &records,
-    const QString &file, const QString &section, const QString &prefix)
+void writeQuestionGroupRecord(
+    const QWidget *element, const LookRecords &records, const RecordAddress &record)
 {
-    records.writeQuestionGroup(readLook(element), file, section, prefix);
+    records.writeQuestionGroup(readLook(element), record);
 }
 
 } // namespace solvaro

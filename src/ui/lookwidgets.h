@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/look.h"
+#include "storage/recordaddress.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -10,7 +11,6 @@ class QWidget;
 
 namespace solvaro {
 
-class IniFile;
 class LookRecords;
 
 // The widget side of the component property records: copies a core Look into a
@@ -50,45 +50,30 @@ int pointSizeOf(const QFont &font);
 LookFont lookFontFromFont(const QFont &font, int charSet, qint32 color);
 
 // Restores an element from its record; true when the record was present.
-// Files are relative to the executable folder of the records; the screen size
-// and decimal separator are theirs. Load_LMDFILL dispatches by
-// the element's kind. Each loader also reads from a file already open (with
-// the separator it was opened with), so that a form restoring many elements
-// from one file reads it once; the element gets the same look either way.
-bool Load_LMDFILL(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section);
-bool Load_LMDFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section);
-bool Load_PANELFILL(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section);
-bool Load_PANELFILL(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section);
-bool Load_LABEL(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section);
-bool Load_LABEL(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section);
-bool loadTextStrip(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section);
-bool loadTextStrip(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &prefix, const QString &section);
-// The options and font of a question group (key as "E2").
-void loadQuestionGroup(QWidget *element, const LookRecords &records, const QString &file,
-    const QString &section, const QString &key);
-void loadQuestionGroup(QWidget *element, const LookRecords &records, const IniFile &ini,
-    const QString &section, const QString &key);
+// Files are relative to the executable folder of the records, or already open
+// (with the separator they were opened with), so that a form restoring many
+// elements from one file reads it once; the element gets the same look either
+// way. The screen size and decimal separator are the records'. Load_LMDFILL
+// dispatches by the element's kind.
+bool Load_LMDFILL(QWidget *element, const LookRecords &records, const RecordAddress &record);
+bool Load_PANELFILL(QWidget *element, const LookRecords &records, const RecordAddress &record);
+bool Load_LABEL(QWidget *element, const LookRecords &records, const RecordAddress &record);
+bool loadTextStrip(QWidget *element, const LookRecords &records, const RecordAddress &record);
+// The options and font of a question group (questionGroupRecord).
+void loadQuestionGroup(QWidget *element, const LookRecords &records, const RecordAddress &record);
 
 // Writers of the editing dialog: the element's present look goes into its
 // record at once. picturePath is the full path of the chosen fill picture
 // (empty for none); only its bare name is stored. They throw solvaro::Error
 // when the file cannot be written.
 void writePanelRecord(const QWidget *element, const LookRecords &records,
-    const QString &picturePath, const QString &file, const QString &prefix, const QString &section);
+    const QString &picturePath, const RecordAddress &record);
 void writeTextStripRecord(const QWidget *element, const LookRecords &records,
-    const QString &picturePath, const QString &file, const QString &prefix, const QString &section);
+    const QString &picturePath, const RecordAddress &record);
 // Labels are stored in the prefixed layout their loader reads.
-void writeLabelRecord(const QWidget *element, const LookRecords &records, const QString &file,
-    const QString &prefix, const QString &section);
-void writeQuestionGroupRecord(const QWidget *element, const LookRecords &records,
-    const QString &file, const QString &section, const QString &prefix);
+void writeLabelRecord(
+    const QWidget *element, const LookRecords &records, const RecordAddress &record);
+void writeQuestionGroupRecord(
+    const QWidget *element, const LookRecords &records, const RecordAddress &record);
 
 } // namespace solvaro

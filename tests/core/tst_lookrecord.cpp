@@ -196,7 +196,8 @@ void TestLookRecord::loadPrefixed()
 
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(static_cast<LookKind>(kind));
-    const RecordLoad result = records.load(look, Records, prefix, QStringLiteral("Looks"));
+    const RecordLoad result
+        = records.load(look, elementRecord(Records, QStringLiteral("Looks"), prefix));
     QCOMPARE(result.found, found);
     QCOMPARE(describe(look), describe(expected));
     QCOMPARE(result.picture.isEmpty(), !pictureFound);
@@ -217,8 +218,9 @@ void TestLookRecord::missingFileChangesNothing()
     QFETCH(int, kind);
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(static_cast<LookKind>(kind));
-    const RecordLoad result = records.load(
-        look, QStringLiteral("SOL_INI\\NONE.INI"), QStringLiteral("Full"), QStringLiteral("Looks"));
+    const RecordLoad result = records.load(look,
+        elementRecord(
+            QStringLiteral("SOL_INI\\NONE.INI"), QStringLiteral("Looks"), QStringLiteral("Full")));
     QVERIFY(!result.found);
     QCOMPARE(describe(look), describe(currentLook(static_cast<LookKind>(kind))));
     QVERIFY(!QFile::exists(m_installation->path(QStringLiteral("SOL_INI/NONE.INI"))));
@@ -248,13 +250,13 @@ void TestLookRecord::sheetWideTagKeepsGeometry()
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(static_cast<LookKind>(kind));
     look.tag = SheetWideTag;
-    QVERIFY(records.load(look, Records, prefix, section).found);
+    QVERIFY(records.load(look, elementRecord(Records, section, prefix)).found);
     QCOMPARE(look.geometry, currentLook(LookKind::Panel).geometry);
     // The rest of the record still applies.
     QCOMPARE(look.font.size, size);
 
     look.tag = 79;
-    records.load(look, Records, prefix, section);
+    records.load(look, elementRecord(Records, section, prefix));
     QVERIFY(look.geometry != currentLook(LookKind::Panel).geometry);
 }
 
@@ -287,7 +289,8 @@ void TestLookRecord::loadLabel()
 
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(LookKind::Label);
-    const RecordLoad result = records.loadLabel(look, Records, prefix, QStringLiteral("Labels"));
+    const RecordLoad result
+        = records.loadLabel(look, elementRecord(Records, QStringLiteral("Labels"), prefix));
     QVERIFY(result.found);
     // Labels have no fill picture.
     QVERIFY(result.picture.isEmpty());
@@ -348,12 +351,12 @@ void TestLookRecord::openFileLoadsAsFileName()
 
     const LookRecords records(*m_folders, QSize(1680, 1050), separator);
     Look byName = currentLook(static_cast<LookKind>(kind));
-    const RecordLoad fromName = records.load(byName, file, prefix, section);
+    const RecordLoad fromName = records.load(byName, elementRecord(file, section, prefix));
     QCOMPARE(fromName.found, found);
 
     const IniFile ini(m_folders->resolve(file), separator);
     Look byOpenFile = currentLook(static_cast<LookKind>(kind));
-    const RecordLoad fromOpenFile = records.load(byOpenFile, ini, prefix, section);
+    const RecordLoad fromOpenFile = records.load(byOpenFile, elementRecord(ini, section, prefix));
     QCOMPARE(fromOpenFile.found, fromName.found);
     QCOMPARE(fromOpenFile.picture, fromName.picture);
     QCOMPARE(describe(byOpenFile), describe(byName));
@@ -382,7 +385,7 @@ void TestLookRecord::openFileIsReadAsItIsInMemory()
     ini.writeString(section, key, u"Scritto|adesso"_s);
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(static_cast<LookKind>(kind));
-    QVERIFY(records.load(look, ini, u"Full"_s, section).found);
+    QVERIFY(records.load(look, elementRecord(ini, section, u"Full"_s)).found);
     if (look.kind == LookKind::QuestionGroup)
         QCOMPARE(look.answerLines, (QStringList { u"Scritto"_s, u"adesso"_s }));
     else
@@ -434,7 +437,8 @@ void TestLookRecord::roundTrip()
         LookFillStyle::sfBitmap, m_installation->path(QStringLiteral("SOL_IMG/fill.bmp")) };
     written.color = clInactiveCaption;
     written.transparent = true;
-    records.write(written, Written, QStringLiteral("Box"), QStringLiteral("Sezione"));
+    records.write(
+        written, elementRecord(Written, QStringLiteral("Sezione"), QStringLiteral("Box")));
 
     const IniFile ini(m_installation->path(Written));
     const auto value = [&ini](const char *suffix) {
@@ -451,8 +455,8 @@ void TestLookRecord::roundTrip()
         QCOMPARE(value(".FillObject.Image"), QStringLiteral("SOL_IMG\\fill.bmp"));
 
     Look read = currentLook(written.kind);
-    const RecordLoad result
-        = records.load(read, Written, QStringLiteral("Box"), QStringLiteral("Sezione"));
+    const RecordLoad result = records.load(
+        read, elementRecord(Written, QStringLiteral("Sezione"), QStringLiteral("Box")));
     QVERIFY(result.found);
     Look expected = written;
     expected.geometry = geometry;
@@ -510,7 +514,7 @@ void TestLookRecord::writeOrder()
     Look look = currentLook(static_cast<LookKind>(kind));
     look.answerLines = QStringList { u"Uno"_s, u"Due"_s };
     const LookRecords records(*m_folders, QSize(1680, 1050));
-    records.write(look, Written, QStringLiteral("E4"), QStringLiteral("3"));
+    records.write(look, elementRecord(Written, QStringLiteral("3"), QStringLiteral("E4")));
 
     QStringList expected;
     for (const QString &suffix : std::as_const(keys))
@@ -523,7 +527,7 @@ void TestLookRecord::writeKeepsOtherKeys()
 {
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(LookKind::Panel);
-    records.write(look, Records, QStringLiteral("Full"), QStringLiteral("Looks"));
+    records.write(look, elementRecord(Records, QStringLiteral("Looks"), QStringLiteral("Full")));
 
     const IniFile ini(m_installation->path(Records));
     QCOMPARE(ini.readString(QStringLiteral("Looks"), QStringLiteral("Full.Caption"), QString()),
@@ -538,15 +542,18 @@ void TestLookRecord::writeKeepsOtherKeys()
         ini.readString(QStringLiteral("Looks"), QStringLiteral("Full.FillObject.Image"), QString()),
         QStringLiteral("SOL_IMG\\old.bmp"));
     look.fill.picture.clear();
-    records.writePanel(look, Records, QStringLiteral("Full"), QStringLiteral("Looks"));
+    records.writePanel(
+        look, elementRecord(Records, QStringLiteral("Looks"), QStringLiteral("Full")));
     const IniFile again(m_installation->path(Records));
     QCOMPARE(again.readString(
                  QStringLiteral("Looks"), QStringLiteral("Full.FillObject.Image"), QString()),
         QStringLiteral("SOL_IMG\\"));
     Look read = currentLook(LookKind::Panel);
     read.fill.picture = QStringLiteral("/kept.bmp");
-    QVERIFY(
-        records.loadPanel(read, Records, QStringLiteral("Full"), QStringLiteral("Looks")).found);
+    QVERIFY(records
+                .loadPanel(
+                    read, elementRecord(Records, QStringLiteral("Looks"), QStringLiteral("Full")))
+                .found);
     QCOMPARE(read.fill.picture, QStringLiteral("/kept.bmp"));
 }
 
@@ -554,8 +561,9 @@ void TestLookRecord::writeOutsideFolderFails()
 {
     const LookRecords records(*m_folders, QSize(1680, 1050));
     QVERIFY_THROWS_EXCEPTION(Error,
-        records.write(currentLook(LookKind::TextStrip), QStringLiteral("..\\escape.ini"),
-            QStringLiteral("P"), QStringLiteral("S")));
+        records.write(currentLook(LookKind::TextStrip),
+            elementRecord(
+                QStringLiteral("..\\escape.ini"), QStringLiteral("S"), QStringLiteral("P"))));
 }
 
 void TestLookRecord::questionGroupLoad_data()
@@ -582,7 +590,7 @@ void TestLookRecord::questionGroupLoad()
 
     const LookRecords records(*m_folders, QSize(1680, 1050));
     Look look = currentLook(LookKind::QuestionGroup);
-    QVERIFY(records.loadQuestionGroup(look, Records, QStringLiteral("0"), key));
+    QVERIFY(records.loadQuestionGroup(look, elementRecord(Records, QStringLiteral("0"), key)));
     QCOMPARE(look.answerLines, options);
     QCOMPARE(look.font.name, font.name);
     QCOMPARE(look.font.charSet, font.charSet);
@@ -597,7 +605,7 @@ void TestLookRecord::questionGroupWithoutFile()
     Look look = currentLook(LookKind::QuestionGroup);
     look.tag = 3;
     const RecordLoad result = records.load(
-        look, QStringLiteral("SOL_INI\\NONE.INI"), QStringLiteral("E1"), QStringLiteral("0"));
+        look, questionGroupRecord(QStringLiteral("SOL_INI\\NONE.INI"), QStringLiteral("0"), 1));
     QVERIFY(!result.found);
     QCOMPARE(look.answerLines, QStringList { QStringLiteral("?????????") });
     QCOMPARE(look.font, currentLook(LookKind::QuestionGroup).font);
@@ -628,7 +636,7 @@ void TestLookRecord::questionGroupSizeFollowsDecimalSeparator()
     group.font.size = 10;
     group.answerLines = QStringList { u"A"_s, u"B"_s };
     LookRecords(*m_folders, QSize(1920, 1200), writtenWith)
-        .writeQuestionGroup(group, Written, QStringLiteral("2"), QStringLiteral("E1"));
+        .writeQuestionGroup(group, questionGroupRecord(Written, QStringLiteral("2"), 1));
     const IniFile ini(m_installation->path(Written));
     QCOMPARE(
         ini.readString(QStringLiteral("2"), QStringLiteral("E1.Font.Size"), QString()), stored);
@@ -640,7 +648,7 @@ void TestLookRecord::questionGroupSizeFollowsDecimalSeparator()
     // Read into a group whose present size is 14.
     Look read = currentLook(LookKind::QuestionGroup);
     LookRecords(*m_folders, QSize(1920, 1200), readWith)
-        .loadQuestionGroup(read, Written, QStringLiteral("2"), QStringLiteral("E1"));
+        .loadQuestionGroup(read, questionGroupRecord(Written, QStringLiteral("2"), 1));
     QCOMPARE(read.font.size, size);
     QCOMPARE(read.answerLines, group.answerLines);
 }
@@ -662,9 +670,9 @@ void TestLookRecord::questionGroupSizeRoundTrip()
     for (int size = 6; size <= 48; ++size) {
         Look group = currentLook(LookKind::QuestionGroup);
         group.font.size = size;
-        records.writeQuestionGroup(group, Written, QStringLiteral("0"), QStringLiteral("E0"));
+        records.writeQuestionGroup(group, questionGroupRecord(Written, QStringLiteral("0"), 0));
         Look read = currentLook(LookKind::QuestionGroup);
-        records.loadQuestionGroup(read, Written, QStringLiteral("0"), QStringLiteral("E0"));
+        records.loadQuestionGroup(read, questionGroupRecord(Written, QStringLiteral("0"), 0));
         QCOMPARE(read.font.size, size);
     }
 }

@@ -490,10 +490,12 @@ void TestSampleData::problemBand()
     Look band;
     band.kind = LookKind::Panel;
     band.geometry = QRect(0, 0, 1057, 185);
-    QVERIFY(records.loadPanel(band, s.file, QStringLiteral("LMDtestp"), section).found);
+    QVERIFY(
+        records.loadPanel(band, elementRecord(s.file, section, QStringLiteral("LMDtestp"))).found);
     Look text;
     text.geometry = QRect(0, 0, 417, 168);
-    QVERIFY(records.loadTextStrip(text, s.file, QStringLiteral("LMDtesto"), section).found);
+    QVERIFY(records.loadTextStrip(text, elementRecord(s.file, section, QStringLiteral("LMDtesto")))
+                .found);
     QVERIFY(band.geometry.right() < screen.width());
 
     const QRect inside(QPoint(0, 0), band.geometry.size());
@@ -553,7 +555,7 @@ void TestSampleData::readableTexts()
     const LookRecords records(folders, screens.first());
     Look strip;
     strip.tag = sheetWide ? SheetWideTag : 0;
-    QVERIFY(records.loadTextStrip(strip, file, prefix, section).found);
+    QVERIFY(records.loadTextStrip(strip, elementRecord(file, section, prefix)).found);
     QVERIFY(!strip.text.isEmpty());
     QVERIFY2(strip.font.size >= 10, qPrintable(QString::number(strip.font.size)));
     if (!sheetWide)

@@ -179,7 +179,7 @@ void TestEditBox::captionByKind()
     }
     TForm4 *box = program.editBox();
     QCOMPARE(box->windowTitle(), u"Edit Box"_s);
-    box->prepare(element.get(), QString(), Sheet, u"0"_s, prefix);
+    box->prepare(element.get(), QString(), elementRecord(Sheet, u"0"_s, prefix));
     QCOMPARE(box->windowTitle(), caption);
 }
 
@@ -204,7 +204,7 @@ void TestEditBox::controlsShownByKind()
     TForm4 *box = program.editBox();
     // A question group first, so that what it hid must come back.
     auto group = makeQuestionGroup(u"E1"_s);
-    box->prepare(group.get(), QString(), Sheet, u"0"_s, u"E1"_s);
+    box->prepare(group.get(), QString(), solvaro::questionGroupRecord(Sheet, u"0"_s, 1));
 
     std::unique_ptr<QWidget> element;
     if (kind == int(LookKind::QuestionGroup))
@@ -213,7 +213,7 @@ void TestEditBox::controlsShownByKind()
         element = makeLabel(LookTextAlignment::taLeftJustify, false);
     else
         element = makeFill(static_cast<LookKind>(kind), u"LMDFill3"_s);
-    box->prepare(element.get(), QString(), Sheet, u"0"_s, element->objectName());
+    box->prepare(element.get(), QString(), elementRecord(Sheet, u"0"_s, element->objectName()));
 
     const QList<QWidget *> controls { box->LMDFill1, box->LMDButton4, box->LMDButton5,
         box->ToolBar1, box->ToolBar2 };
@@ -263,7 +263,7 @@ void TestEditBox::fillRecordInWriteOrder()
     Program program;
     auto strip = makeFill(static_cast<LookKind>(kind), u"SEZIONE3"_s);
     TForm4 *box = program.editBox();
-    box->prepare(strip.get(), QString(), Sheet, u"2"_s, u"SEZIONE3"_s);
+    box->prepare(strip.get(), QString(), elementRecord(Sheet, u"2"_s, u"SEZIONE3"_s));
     QCOMPARE(box->LMDComboBox1->currentIndex(), int(LookAlignment::agCenter));
     QCOMPARE(box->Memo1->text(), u"Sezione\r\nuno"_s);
     QCOMPARE(box->Sleft->value(), 10);
@@ -301,10 +301,10 @@ void TestEditBox::textStripGoesBehindSiblings()
     QCOMPARE(page.children().first(), sibling.get());
 
     TForm4 *box = program.editBox();
-    box->prepare(panel.get(), QString(), Sheet, u"0"_s, u"LMDFill3"_s);
+    box->prepare(panel.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDFill3"_s));
     box->LMDButton1Click();
     QCOMPARE(page.children().first(), sibling.get());
-    box->prepare(strip.get(), QString(), Sheet, u"0"_s, u"LMDtesto"_s);
+    box->prepare(strip.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     box->LMDButton1Click();
     QCOMPARE(page.children().first(), strip.get());
 }
@@ -314,7 +314,7 @@ void TestEditBox::questionGroupRecord()
     Program program;
     auto group = makeQuestionGroup(u"E2"_s);
     TForm4 *box = program.editBox();
-    box->prepare(group.get(), QString(), Sheet, u"4"_s, u"E2"_s);
+    box->prepare(group.get(), QString(), solvaro::questionGroupRecord(Sheet, u"4"_s, 2));
     QCOMPARE(box->Memo1->lines(), (QStringList { u"uno"_s, u"due"_s }));
     QCOMPARE(box->Swidth->value(), 300);
 
@@ -365,7 +365,7 @@ void TestEditBox::labelAlignment()
     Program program;
     auto label = makeLabel(LookTextAlignment::taLeftJustify, false);
     TForm4 *box = program.editBox();
-    box->prepare(label.get(), QString(), Sheet, u"Form1.Titolo"_s, u"Titolo"_s);
+    box->prepare(label.get(), QString(), elementRecord(Sheet, u"Form1.Titolo"_s, u"Titolo"_s));
     box->LMDComboBox1->setCurrentIndex(item);
     box->LMDButton1Click();
     QCOMPARE(int(label->textAlignment()), alignment);
@@ -378,7 +378,7 @@ void TestEditBox::labelRestoredAfterEditing()
     Program program;
     auto label = makeLabel(LookTextAlignment::taRightJustify, false);
     TForm4 *box = program.editBox();
-    box->prepare(label.get(), QString(), Sheet, u"Form1.Titolo"_s, u"Titolo"_s);
+    box->prepare(label.get(), QString(), elementRecord(Sheet, u"Form1.Titolo"_s, u"Titolo"_s));
     // The label's justification shows in the caption alignment list.
     QCOMPARE(box->LMDComboBox1->currentIndex(), int(NineAlignment::TopRight));
     QCOMPARE(box->LMDFill1->brushColor(), QColor(0, 0xFF, 0xFF));
@@ -399,8 +399,8 @@ void TestEditBox::labelRestoredAfterEditing()
 
     TextLabel restored;
     restored.setGeometry(1, 2, 3, 4);
-    QVERIFY(
-        Load_LMDFILL(&restored, program.context->looks(), Sheet, u"Titolo"_s, u"Form1.Titolo"_s));
+    QVERIFY(Load_LMDFILL(
+        &restored, program.context->looks(), elementRecord(Sheet, u"Form1.Titolo"_s, u"Titolo"_s)));
     QCOMPARE(restored.caption(), u"Nuovo\r\ntitolo"_s);
     QCOMPARE(restored.textAlignment(), TextAlignment::RightJustify);
     QCOMPARE(restored.font().family(), u"Verdana"_s);
@@ -416,7 +416,7 @@ void TestEditBox::fillStyleListSetsTransparency()
     Program program;
     auto label = makeLabel(LookTextAlignment::taCenter, true);
     TForm4 *box = program.editBox();
-    box->prepare(label.get(), QString(), Sheet, u"Form1.Titolo"_s, u"Titolo"_s);
+    box->prepare(label.get(), QString(), elementRecord(Sheet, u"Form1.Titolo"_s, u"Titolo"_s));
     QVERIFY(box->transparent());
     QCOMPARE(box->LMDComboBox3->currentText(), u"None"_s);
     QCOMPARE(box->LMDComboBox1->currentIndex(), int(NineAlignment::TopCenter));
@@ -428,7 +428,7 @@ void TestEditBox::fillStyleListSetsTransparency()
     const IniFile ini(program.installation.path(u"SOL_INI/Tipo0.INI"_s));
     QCOMPARE(ini.readString(u"Form1.Titolo"_s, u"Titolo.Transparent"_s, QString()), u"0"_s);
 
-    box->prepare(label.get(), QString(), Sheet, u"Form1.Titolo"_s, u"Titolo"_s);
+    box->prepare(label.get(), QString(), elementRecord(Sheet, u"Form1.Titolo"_s, u"Titolo"_s));
     QVERIFY(!box->transparent());
     box->LMDComboBox3->setCurrentIndex(0);
     QVERIFY(box->transparent());
@@ -444,8 +444,8 @@ void TestEditBox::colourAfterPictureClearsPath()
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
     // The opener hands the executable folder plus the stored value.
-    box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\Mele.bmp"_s, Sheet, u"0"_s,
-        u"LMDtesto"_s);
+    box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\Mele.bmp"_s,
+        elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     QCOMPARE(box->picturePath(), program.installation.path(u"SOL_IMG/Mele.bmp"_s));
     QCOMPARE(box->LMDFill1->picture().toImage().pixelColor(0, 0), QColor(Qt::red));
 
@@ -470,7 +470,8 @@ void TestEditBox::jpegPickStoredAsBitmap()
     QVERIFY(!expected.isNull());
     auto panel = makeFill(LookKind::Panel, u"LMDsfondoUnit1"_s);
     TForm4 *box = program.editBox();
-    box->prepare(panel.get(), QString(), Sheet, u"COMMONAREA"_s, u"LMDsfondoUnit1"_s);
+    box->prepare(
+        panel.get(), QString(), elementRecord(Sheet, u"COMMONAREA"_s, u"LMDsfondoUnit1"_s));
     program.dialogs.fileAnswers << photo;
     box->LMDButton5Click();
 
@@ -503,7 +504,7 @@ void TestEditBox::unreadableJpegChangesNothing()
     broken.close();
     auto panel = makeFill(LookKind::Panel, u"LMDFill3"_s);
     TForm4 *box = program.editBox();
-    box->prepare(panel.get(), QString(), Sheet, u"0"_s, u"LMDFill3"_s);
+    box->prepare(panel.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDFill3"_s));
     program.dialogs.fileAnswers << broken.fileName();
     QVERIFY_THROWS_EXCEPTION(Error, box->LMDButton5Click());
     QVERIFY(box->picturePath().isEmpty());
@@ -521,7 +522,7 @@ void TestEditBox::existingBitmapKept()
 
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
-    box->prepare(strip.get(), QString(), Sheet, u"0"_s, u"LMDtesto"_s);
+    box->prepare(strip.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     program.dialogs.fileAnswers << picked;
     box->LMDButton5Click();
     const QString kept = program.installation.path(u"SOL_IMG/Mele.bmp"_s);
@@ -544,7 +545,7 @@ void TestEditBox::newBitmapCopied()
     QVERIFY(filled(Qt::blue).save(picked, "BMP"));
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
-    box->prepare(strip.get(), QString(), Sheet, u"0"_s, u"LMDtesto"_s);
+    box->prepare(strip.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     program.dialogs.fileAnswers << elsewhere.filePath(u"Pere"_s);
     box->LMDButton5Click();
     const QString copy = program.installation.path(u"SOL_IMG/Pere.bmp"_s);
@@ -557,7 +558,7 @@ void TestEditBox::offsetsIgnoreNonNumbers()
     Program program;
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
-    box->prepare(strip.get(), QString(), Sheet, u"0"_s, u"LMDtesto"_s);
+    box->prepare(strip.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     box->SpinEdit1->setValue(7);
     box->SpinEdit2->setValue(9);
     QCOMPARE(box->LMDFill1->fillOffset(), QPoint(7, 9));
@@ -576,8 +577,8 @@ void TestEditBox::cancelledDialogsChangeNothing()
     Program program;
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     TForm4 *box = program.editBox();
-    box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\x.bmp"_s, Sheet, u"0"_s,
-        u"LMDtesto"_s);
+    box->prepare(strip.get(), program.installation.folder() + u"SOL_IMG\\x.bmp"_s,
+        elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     const QString path = box->picturePath();
     const Look before = readLook(box->LMDFill1);
     program.dialogs.fontAnswers << std::nullopt;
@@ -596,7 +597,7 @@ void TestEditBox::cancelWritesNothing()
     auto strip = makeFill(LookKind::TextStrip, u"LMDtesto"_s);
     const Look before = readLook(strip.get());
     TForm4 *box = program.editBox();
-    box->prepare(strip.get(), QString(), Sheet, u"0"_s, u"LMDtesto"_s);
+    box->prepare(strip.get(), QString(), elementRecord(Sheet, u"0"_s, u"LMDtesto"_s));
     box->Memo1->setPlainText(u"altro"_s);
     box->LMDComboBox1->setCurrentIndex(5);
     box->Swidth->setValue(99);
@@ -612,7 +613,8 @@ void TestEditBox::largeElementKeepsGeometry()
     auto panel = makeFill(LookKind::Panel, u"LMDsfondoUnit1"_s);
     panel->setGeometry(0, 0, 1680, 1000);
     TForm4 *box = program.editBox();
-    box->prepare(panel.get(), QString(), Sheet, u"COMMONAREA"_s, u"LMDsfondoUnit1"_s);
+    box->prepare(
+        panel.get(), QString(), elementRecord(Sheet, u"COMMONAREA"_s, u"LMDsfondoUnit1"_s));
     box->LMDButton1Click();
     QCOMPARE(panel->geometry(), QRect(0, 0, 1680, 1000));
 }

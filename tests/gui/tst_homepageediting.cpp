@@ -132,13 +132,13 @@ void TestHomePageEditing::tagSelectsFileAndSection()
 
     const std::optional<ElementEdit> edit = home()->elementEditOf(&page, element);
     QVERIFY(edit);
-    QCOMPARE(edit->file, file);
-    QCOMPARE(edit->section, section);
-    QCOMPARE(edit->prefix, name);
+    QCOMPARE(edit->record.file.path(), file);
+    QCOMPARE(edit->record.section, section);
+    QCOMPARE(edit->record.prefix, name);
 
     // What the dialog then writes lands there.
     TForm4 *dialog = m_program->context->forms.Form4;
-    dialog->prepare(element, edit->picturePath, edit->file, edit->section, edit->prefix);
+    dialog->prepare(element, edit->picturePath, edit->record);
     dialog->LMDButton1Click();
     const IniFile written(m_installation->path(file));
     QCOMPARE(written.readString(section, name + u".Name"_s, QString()), u"####"_s);
@@ -151,7 +151,7 @@ void TestHomePageEditing::fillsHandTheirStoredPicture()
     const std::optional<ElementEdit> background
         = home()->elementEditOf(home(), home()->LMDsfondoUnit1);
     QVERIFY(background);
-    QCOMPARE(background->section, u"LMDsfondoUnit1"_s);
+    QCOMPARE(background->record.section, u"LMDsfondoUnit1"_s);
     QCOMPARE(background->picturePath, m_installation->path(u"SOL_IMG/Sfondo Prato.bmp"_s));
     // An empty ".FillObject.Image" hands no picture.
     QCOMPARE(home()->elementEditOf(home(), home()->LMDFill3)->picturePath, QString());

@@ -77,18 +77,18 @@ void writeRecord(QWidget *element, const AppContext &context, const QString &sec
     const QString prefix = element->objectName();
     switch (lookKind(element)) {
     case LookKind::Panel:
-        writePanelRecord(
-            element, context.looks(), fillPicturePath(element), Looks, prefix, section);
+        writePanelRecord(element, context.looks(), fillPicturePath(element),
+            elementRecord(Looks, section, prefix));
         break;
     case LookKind::TextStrip:
-        writeTextStripRecord(
-            element, context.looks(), fillPicturePath(element), Looks, prefix, section);
+        writeTextStripRecord(element, context.looks(), fillPicturePath(element),
+            elementRecord(Looks, section, prefix));
         break;
     case LookKind::Label:
-        writeLabelRecord(element, context.looks(), Looks, prefix, section);
+        writeLabelRecord(element, context.looks(), elementRecord(Looks, section, prefix));
         break;
     case LookKind::QuestionGroup:
-        writeQuestionGroupRecord(element, context.looks(), Looks, section, prefix);
+        writeQuestionGroupRecord(element, context.looks(), elementRecord(Looks, section, prefix));
         break;
     }
 }
@@ -197,7 +197,8 @@ void TestLookWidgets::roundTrip()
     writeRecord(edited.get(), context(), u"COMMONAREA"_s);
 
     auto restored = makeElement(lookKindUnderTest);
-    QVERIFY(Load_LMDFILL(restored.get(), context().looks(), Looks, u"Striscia"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(
+        restored.get(), context().looks(), elementRecord(Looks, u"COMMONAREA"_s, u"Striscia"_s)));
 
     Look expected = readLook(edited.get());
     expected.geometry = geometry;
@@ -257,9 +258,11 @@ void TestLookWidgets::openFileRestoresTheSameLook()
     auto byName = makeElement(lookKindUnderTest);
     auto byOpenFile = makeElement(lookKindUnderTest);
     const Look designed = readLook(byName.get());
-    QCOMPARE(Load_LMDFILL(byName.get(), context().looks(), file, prefix, u"3"_s), found);
+    QCOMPARE(
+        Load_LMDFILL(byName.get(), context().looks(), elementRecord(file, u"3"_s, prefix)), found);
     const IniFile ini(context().folders.resolve(file), context().env.decimalSeparator);
-    QCOMPARE(Load_LMDFILL(byOpenFile.get(), context().looks(), ini, prefix, u"3"_s), found);
+    QCOMPARE(Load_LMDFILL(byOpenFile.get(), context().looks(), elementRecord(ini, u"3"_s, prefix)),
+        found);
 
     QCOMPARE(readLook(byOpenFile.get()), readLook(byName.get()));
     QCOMPARE(fillPicturePath(byOpenFile.get()), fillPicturePath(byName.get()));
@@ -313,8 +316,8 @@ void TestLookWidgets::sheetWideElementKeepsGeometry()
     auto sheetWide = makeElement(static_cast<LookKind>(kind));
     setElementTag(sheetWide.get(), SheetWideTag);
     const QRect designed = sheetWide->geometry();
-    QVERIFY(
-        Load_LMDFILL(sheetWide.get(), context().looks(), Looks, u"LMDFill0"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(
+        sheetWide.get(), context().looks(), elementRecord(Looks, u"COMMONAREA"_s, u"LMDFill0"_s)));
     QCOMPARE(sheetWide->geometry(), designed);
     QCOMPARE(readLook(sheetWide.get()).text, u"prima riga\r\nseconda"_s);
 }
@@ -333,12 +336,12 @@ void TestLookWidgets::emptyNameIsIgnored()
     copyEditedRecords();
     auto element = editedElement(static_cast<LookKind>(kind));
     const Look before = readLook(element.get());
-    QVERIFY(!Load_LMDFILL(element.get(), context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Unnamed"_s,
-        u"COMMONAREA"_s));
+    QVERIFY(!Load_LMDFILL(element.get(), context().looks(),
+        elementRecord(u"SOL_INI\\RECORDS.INI"_s, u"COMMONAREA"_s, u"Unnamed"_s)));
     QCOMPARE(readLook(element.get()), before);
     // The same keys under a present marker do change it.
-    QVERIFY(Load_LMDFILL(
-        element.get(), context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(element.get(), context().looks(),
+        elementRecord(u"SOL_INI\\RECORDS.INI"_s, u"COMMONAREA"_s, u"Named"_s)));
     QCOMPARE(readLook(element.get()).text, u"nuovo\r\ntesto"_s);
 }
 
@@ -359,8 +362,8 @@ void TestLookWidgets::textStripAndPanelDefaultsDiffer()
     QFETCH(int, alignment);
     copyEditedRecords();
     auto element = editedElement(static_cast<LookKind>(kind));
-    QVERIFY(Load_LMDFILL(
-        element.get(), context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(element.get(), context().looks(),
+        elementRecord(u"SOL_INI\\RECORDS.INI"_s, u"COMMONAREA"_s, u"Named"_s)));
     const Look look = readLook(element.get());
     if (fontSize < 0)
         fontSize = pointSizeOf(QGuiApplication::font());
@@ -376,7 +379,7 @@ void TestLookWidgets::systemColourSurvives()
     look.fill.brushColor = clBtnFace;
     look.font.color = clWindowText;
     applyLook(&panel, look);
-    writePanelRecord(&panel, context().looks(), QString(), Looks, u"P"_s, u"S"_s);
+    writePanelRecord(&panel, context().looks(), QString(), elementRecord(Looks, u"S"_s, u"P"_s));
 
     const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readString(u"S"_s, u"P.FillObject.Brush.Color"_s, QString()), u"-2147483633"_s);
@@ -384,7 +387,7 @@ void TestLookWidgets::systemColourSurvives()
 
     // A colour changed on the widget since is stored as the colour shown.
     panel.setBrushColor(QColor(0x10, 0x20, 0x30));
-    writePanelRecord(&panel, context().looks(), QString(), Looks, u"P"_s, u"S"_s);
+    writePanelRecord(&panel, context().looks(), QString(), elementRecord(Looks, u"S"_s, u"P"_s));
     const IniFile again(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(again.readInteger(u"S"_s, u"P.FillObject.Brush.Color"_s, 0), 0x302010);
 }
@@ -397,13 +400,13 @@ void TestLookWidgets::fillPictureFromRecord()
     Look look = editedLook(LookKind::TextStrip);
     look.fill.style = LookFillStyle::sfBitmap;
     applyLook(&edited, look);
-    writeTextStripRecord(
-        &edited, context().looks(), path(u"SOL_IMG/checker.bmp"_s), Looks, u"T"_s, u"S"_s);
+    writeTextStripRecord(&edited, context().looks(), path(u"SOL_IMG/checker.bmp"_s),
+        elementRecord(Looks, u"S"_s, u"T"_s));
     const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readString(u"S"_s, u"T.FillObject.Image"_s, QString()), u"SOL_IMG\\checker.bmp"_s);
 
     FillPanel restored;
-    QVERIFY(Load_LMDFILL(&restored, context().looks(), Looks, u"T"_s, u"S"_s));
+    QVERIFY(Load_LMDFILL(&restored, context().looks(), elementRecord(Looks, u"S"_s, u"T"_s)));
     QCOMPARE(restored.picture().toImage().convertToFormat(QImage::Format_RGB32), checkerPicture());
     QCOMPARE(fillPicturePath(&restored), path(u"SOL_IMG/checker.bmp"_s));
     QCOMPARE(restored.fillStyle(), FillStyle::Bitmap);
@@ -417,8 +420,8 @@ void TestLookWidgets::missingFillPictureKeepsPicture()
     FillPanel panel;
     QVERIFY(loadFillPicture(&panel, path(u"SOL_IMG/mine.bmp"_s)));
     // The record names "SOL_IMG\\gone.bmp", which is not there.
-    QVERIFY(Load_LMDFILL(
-        &panel, context().looks(), u"SOL_INI\\RECORDS.INI"_s, u"Named"_s, u"COMMONAREA"_s));
+    QVERIFY(Load_LMDFILL(&panel, context().looks(),
+        elementRecord(u"SOL_INI\\RECORDS.INI"_s, u"COMMONAREA"_s, u"Named"_s)));
     QCOMPARE(fillPicturePath(&panel), path(u"SOL_IMG/mine.bmp"_s));
     QVERIFY(!panel.picture().isNull());
     // Nor does a file that is not a picture replace it.
@@ -431,13 +434,13 @@ void TestLookWidgets::questionGroupOptions()
 {
     RadioGroup edited;
     applyLook(&edited, editedLook(LookKind::QuestionGroup));
-    writeQuestionGroupRecord(&edited, context().looks(), Looks, u"2"_s, u"E2"_s);
+    writeQuestionGroupRecord(&edited, context().looks(), questionGroupRecord(Looks, u"2"_s, 2));
     const IniFile ini(path(u"SOL_INI/LOOKS.INI"_s));
     QCOMPARE(ini.readString(u"2"_s, u"E2"_s, QString()), u"uno|due|tre"_s);
     QCOMPARE(ini.readString(u"2"_s, u"E2.Name"_s, QString()), u"E2"_s);
 
     RadioGroup restored;
-    QVERIFY(Load_LMDFILL(&restored, context().looks(), Looks, u"E2"_s, u"2"_s));
+    QVERIFY(Load_LMDFILL(&restored, context().looks(), questionGroupRecord(Looks, u"2"_s, 2)));
     QCOMPARE(restored.items(), (QStringList { u"uno"_s, u"due"_s, u"tre"_s }));
     QCOMPARE(readLook(&restored).font, readLook(&edited).font);
     QCOMPARE(restored.font().pointSize(), 12);

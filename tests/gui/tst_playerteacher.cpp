@@ -188,16 +188,16 @@ void TestPlayerTeacher::answerLabelOpensTheEditBoxOnItsQuestionGroup()
 {
     program().openSheet(0, true);
     QStringList opened;
-    player()->editQuestionGroup
-        = [&](QWidget *group, const QString &file, const QString &section, const QString &key) {
-              opened << group->objectName() + u' ' + file + u' ' + section + u' ' + key;
-              // The teacher rewrites the options and confirms.
-              TForm4 *editBox = program().context->forms.Form4;
-              editBox->prepare(group, QString(), file, section, key);
-              editBox->Memo1->setLines({ u"Giusta"_s, u"Sbagliata"_s });
-              editBox->LMDButton1Click();
-              return true;
-          };
+    player()->editQuestionGroup = [&](QWidget *group, const RecordAddress &record) {
+        opened << group->objectName() + u' ' + record.file.path() + u' ' + record.section + u' '
+                + record.prefix;
+        // The teacher rewrites the options and confirms.
+        TForm4 *editBox = program().context->forms.Form4;
+        editBox->prepare(group, QString(), record);
+        editBox->Memo1->setLines({ u"Giusta"_s, u"Sbagliata"_s });
+        editBox->LMDButton1Click();
+        return true;
+    };
     TextLabel *label = player()->answerLabels.at(1);
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(opened, QStringList { u"E1 SOL_INI\\Tipo0.INI 0 E1"_s });
