@@ -31,7 +31,9 @@ ExerciseProgress savedExercise(int pupil, int n)
     progress.sheet = n % 5;
     progress.exercise = n / 5;
     progress.exerciseFileName = QStringLiteral("SOL_INI\\Tipo%1.INI").arg(progress.sheet);
-    progress.exerciseState = (pupil + n) % 7 == 0 ? 4 : (pupil + n) % 3 == 0 ? 0 : 3;
+    progress.exerciseState = (pupil + n) % 7 == 0 ? SolvedBySolution
+        : (pupil + n) % 3 == 0                    ? NotSolved
+                                                  : SolvedByPupil;
     progress.currentStep = progress.exerciseState == 0 ? 7 : steps;
     progress.totalErrors = (pupil * 7 + n) % 6;
     progress.stepErrors = QVector<int>(steps + 1, 0);

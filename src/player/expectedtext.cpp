@@ -1,5 +1,7 @@
 #include "player/expectedtext.h"
 
+#include "schemes/scheme.h"
+
 namespace solvaro {
 
 namespace {
@@ -45,7 +47,7 @@ QStringList splitEquivalence(const QString &text)
 
 QString expressionBoxValue(QChar kind, const QString &typed)
 {
-    if (kind != QLatin1Char('F'))
+    if (kind != stepKind::formula)
         return typed;
     QString value = typed;
     value.remove(QLatin1Char(' '));

@@ -4,6 +4,7 @@
 #include "player/evaluator.h"
 #include "player/expectedtext.h"
 #include "player/formulasheet.h"
+#include "schemes/scheme.h"
 #include "storage/inifile.h"
 
 namespace solvaro {
@@ -13,7 +14,7 @@ namespace {
 // Why a formula to store cannot be worked out; empty when it can.
 QString problemOf(QChar kind, const QString &value, int width, QChar decimalSeparator)
 {
-    if (kind != QLatin1Char('F') || value.isEmpty())
+    if (kind != stepKind::formula || value.isEmpty())
         return QString();
     try {
         workOutFormula(value, width, decimalSeparator);

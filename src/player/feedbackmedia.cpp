@@ -21,33 +21,33 @@ int soundTicksAfter(int soundTicks, const SoundStart &start)
     return soundTicks == 0 ? ticksWhenUnknown : soundTicks;
 }
 
-QString smileyFile(int stepErrors, int exerciseState)
+QString smileyFile(int stepErrors, ExerciseState exerciseState)
 {
-    if (exerciseState == 4 || (stepErrors >= 1 && stepErrors <= 3))
+    if (exerciseState == SolvedBySolution || (stepErrors >= 1 && stepErrors <= 3))
         return QStringLiteral("SOL_IMG\\Smiley Giallo.bmp");
     if (stepErrors == 0)
         return QStringLiteral("SOL_IMG\\Smiley Verde.bmp");
     return QStringLiteral("SOL_IMG\\Smiley Rosso.bmp");
 }
 
-QString cockadeFile(int exerciseState)
+QString cockadeFile(ExerciseState exerciseState)
 {
-    if (exerciseState == 3)
+    if (exerciseState == SolvedByPupil)
         return QStringLiteral("SOL_IMG\\coccarda.bmp");
-    if (exerciseState == 4)
+    if (exerciseState == SolvedBySolution)
         return QStringLiteral("SOL_IMG\\coccardaHElp.bmp");
     return QString();
 }
 
-void FeedbackMedia::CreaWAV(int n)
+void FeedbackMedia::CreaWAV(globalSettings::EventSound event)
 {
-    const SoundStart start = m_view.playSound(n);
+    const SoundStart start = m_view.playSound(event);
     m_flags.soundTicks = soundTicksAfter(m_flags.soundTicks, start);
     if (start.played)
         m_active = true;
 }
 
-void FeedbackMedia::CreaCOC(int exerciseState)
+void FeedbackMedia::CreaCOC(ExerciseState exerciseState)
 {
     const QString file = cockadeFile(exerciseState);
     if (file.isEmpty() || !m_view.showCockade(file))

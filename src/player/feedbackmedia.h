@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/exercisestate.h"
 #include "player/feedbackflags.h"
 #include "player/playerview.h"
 
@@ -15,12 +16,12 @@ int soundTicksAfter(int soundTicks, const SoundStart &start);
 
 // "SOL_IMG\\Smiley Verde.bmp" for 0 errors, "SOL_IMG\\Smiley Giallo.bmp" for 1 to
 // 3, "SOL_IMG\\Smiley Rosso.bmp" for more; always the yellow one once the
-// solution was shown (exercise state 4).
-QString smileyFile(int stepErrors, int exerciseState);
+// solution was shown.
+QString smileyFile(int stepErrors, ExerciseState exerciseState);
 
-// The cockade of a finished exercise: state 3 solved by the pupil, 4 solved by
-// showing the solution; empty for any other state.
-QString cockadeFile(int exerciseState);
+// The cockade of a finished exercise, solved by the pupil or by showing the
+// solution; empty for any other state.
+QString cockadeFile(ExerciseState exerciseState);
 
 // The sounds, animations and cockade of the player's feedback, with the
 // feedback flags and the positions the sequencer moves.
@@ -35,10 +36,10 @@ public:
     FeedbackFlags &flags() { return m_flags; }
     const FeedbackFlags &flags() const { return m_flags; }
 
-    // Plays sound "W<n>" and counts its length in soundTicks.
-    void CreaWAV(int n);
+    // Plays the sound of a feedback event and counts its length in soundTicks.
+    void CreaWAV(globalSettings::EventSound event);
     // The cockade of an exercise state, starting at the top.
-    void CreaCOC(int exerciseState);
+    void CreaCOC(ExerciseState exerciseState);
     // The bottom animation with an animation key, starting at the left.
     void CreaGIF(const QString &key);
     void showTopAnimation(const QString &key);

@@ -3,10 +3,13 @@
 #include "player/feedbackmedia.h"
 #include "player/playerview.h"
 #include "player/stepcycle.h"
+#include "schemes/scheme.h"
 
 #include <algorithm>
 
 namespace solvaro {
+
+using globalSettings::EventSound;
 
 namespace {
 
@@ -33,7 +36,7 @@ void FeedbackTicker::tick()
     if (flags.correctPending)
         celebrateRightAnswer();
     if (flags.wrongPending) {
-        m_media.CreaWAV(2);
+        m_media.CreaWAV(EventSound::WrongAnswer);
         m_media.showTopAnimation(QStringLiteral("GIF2"));
         flags.wrongPending = false;
         flags.panelSliding = false;
@@ -49,10 +52,10 @@ void FeedbackTicker::celebrateRightAnswer()
 {
     const int step = m_steps.currentStep();
     m_view.showButtonBar(m_steps.questionPanelTop());
-    if (m_steps.kindOf(step) == QLatin1Char('C'))
+    if (m_steps.kindOf(step) == stepKind::questionGroup)
         m_steps.CreaLAB(step, m_steps.selectedOptionText());
     m_steps.CreaSMI(step);
-    m_media.CreaWAV(1);
+    m_media.CreaWAV(EventSound::CorrectAnswer);
     m_media.showTopAnimation(QStringLiteral("GIF1"));
     m_media.flags().advancePending = true;
     m_media.flags().correctPending = false;
@@ -75,7 +78,7 @@ void FeedbackTicker::countDown()
     }
     m_media.stop();
     if (flags.advancePending) {
-        m_media.CreaWAV(3);
+        m_media.CreaWAV(EventSound::ButtonScroll);
         flags.advancePending = false;
         flags.panelSliding = true;
     }

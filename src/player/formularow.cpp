@@ -1,6 +1,7 @@
 #include "player/formularow.h"
 
 #include "player/formulasteps.h"
+#include "schemes/scheme.h"
 
 #include <QCoreApplication>
 
@@ -60,7 +61,7 @@ FormulaField numberField(int position, QChar patternCharacter, int formulaIndex,
 FormulaRow formulaRow(int k, const QString &pattern, bool editMode, int &numbers, int &operators)
 {
     FormulaRow row;
-    row.kind = QLatin1Char('F');
+    row.kind = stepKind::formula;
     row.formulaIndex = k;
     row.pattern = pattern;
     row.panelName = QStringLiteral("FORMULA_PNL%1").arg(k);
@@ -92,7 +93,7 @@ FormulaRow equivalenceRow(int k, const QString &pattern, bool editMode)
     const QString unit = QCoreApplication::translate("Player", "Mark");
     const QStringList labels { number, unit, QString(), number, unit };
     FormulaRow row;
-    row.kind = QLatin1Char('E');
+    row.kind = stepKind::equivalence;
     row.formulaIndex = k;
     row.pattern = pattern;
     row.panelName = QStringLiteral("FORMULE_PNL%1").arg(k);
@@ -136,7 +137,7 @@ QVector<FormulaRow> buildFormulaRows(
     int operators = 0;
     for (int k = 0; k < formulaKinds.size(); ++k) {
         const QString pattern = patterns.value(k);
-        if (formulaKinds.at(k) == QLatin1Char('F')) {
+        if (formulaKinds.at(k) == stepKind::formula) {
             rows.append(formulaRow(k, pattern, editMode, numbers, operators));
         } else {
             numbers = 0;
@@ -176,7 +177,7 @@ int formulaMatrixWidth(const QString &formulaKinds, const QStringList &patterns)
 {
     int longest = 0;
     for (int k = 0; k < formulaKinds.size(); ++k) {
-        const int length = formulaKinds.at(k) == QLatin1Char('E')
+        const int length = formulaKinds.at(k) == stepKind::equivalence
             ? qMax<int>(patterns.value(k).size(), equivalenceFieldCount)
             : patterns.value(k).size();
         longest = qMax(longest, length);

@@ -19,7 +19,7 @@ int QualeFormula(int stepIndex, const QString &stepKinds)
 {
     int count = 0;
     for (const QChar kind : stepKinds.left(qMax(stepIndex + 1, 0))) {
-        if (kind != QLatin1Char('C'))
+        if (kind != stepKind::questionGroup)
             ++count;
     }
     return count - 1;

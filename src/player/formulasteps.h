@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schemes/scheme.h"
+
 #include <QChar>
 #include <QString>
 
@@ -20,7 +22,7 @@ int QualeFormula(int stepIndex, const QString &stepKinds);
 // True for the kinds of formula steps.
 inline bool isFormulaKind(QChar kind)
 {
-    return kind == QLatin1Char('F') || kind == QLatin1Char('E');
+    return kind == stepKind::formula || kind == stepKind::equivalence;
 }
 
 } // namespace solvaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/globalsettings.h"
 #include "storage/look.h"
 
 #include <QString>
@@ -51,8 +52,9 @@ public:
     // player of the exercise shown.
     virtual void clearExercisePictures() = 0;
 
-    // Plays sound "W<n>" of the global settings file, replacing any sound.
-    virtual SoundStart playSound(int n) = 0;
+    // Plays the sound of a feedback event from the global settings file
+    // (soundKey), replacing any sound.
+    virtual SoundStart playSound(globalSettings::EventSound event) = 0;
     virtual void stopSound() = 0;
     // The top animation loads the exercise file's animation key ("GIF1"),
     // shows and runs it.

@@ -3,6 +3,7 @@
 #include "base/dialogs.h"
 #include "base/error.h"
 #include "player/stepcycle.h"
+#include "schemes/scheme.h"
 #include "storage/inifile.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,8 @@ ExerciseProgress readOver(const IniFile &file, const QString &key, const QString
     const int stepCount = int(stepKinds.size());
     ExerciseProgress progress = fresh;
     progress.currentStep = currentStep;
-    progress.exerciseState = file.readInteger(key, QStringLiteral("HLPNUM"), 0);
+    progress.exerciseState
+        = ExerciseState(file.readInteger(key, QStringLiteral("HLPNUM"), NotSolved));
     progress.exerciseFileName
         = file.readString(key, QStringLiteral("INIFILE"), fresh.exerciseFileName);
     progress.totalErrors = file.readInteger(key, QStringLiteral("TOT_ERRORI"), 0);
@@ -88,7 +90,7 @@ ExerciseProgress readOver(const IniFile &file, const QString &key, const QString
     // Only question groups already answered get their label back.
     progress.answerLabels = QVector<std::optional<QString>>(stepCount);
     for (int k = 0; k < std::min(currentStep, stepCount); ++k) {
-        if (stepKinds[k] != QLatin1Char('C'))
+        if (stepKinds[k] != stepKind::questionGroup)
             continue;
         const QString text = file.readString(key, labelKey(k), noLabel);
         if (text != noLabel)
@@ -113,7 +115,7 @@ ExerciseProgress readOver(const IniFile &file, const QString &key, const QString
     return progress;
 }
 
-bool isFinished(int exerciseState)
+bool isFinished(ExerciseState exerciseState)
 {
     return exerciseState == SolvedByPupil || exerciseState == SolvedBySolution;
 }
@@ -135,7 +137,7 @@ bool holdsMoreWork(const QString &file, const ExerciseProgress &progress)
     const QString key = exerciseKey(progress.sheet, progress.exercise);
     if (!holdsRecord(ini, key, progress.sheet, progress.exercise))
         return false;
-    return isFinished(ini.readInteger(key, QStringLiteral("HLPNUM"), 0))
+    return isFinished(ExerciseState(ini.readInteger(key, QStringLiteral("HLPNUM"), NotSolved)))
         || ini.readInteger(key, QStringLiteral("B1.tag"), 0) > progress.currentStep;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/exercisestate.h"
+
 #include <QString>
 #include <QVector>
 #include <optional>
@@ -30,9 +32,8 @@ struct ExerciseProgress {
     int exercise = 0;
     // "INIFILE": the sheet's exercise file as stored.
     QString exerciseFileName;
-    // "HLPNUM": 0 not solved, 1 solution requested, 3 solved by the pupil, 4
-    // solved by showing the solution.
-    int exerciseState = 0;
+    // "HLPNUM".
+    ExerciseState exerciseState = NotSolved;
     // "B1.tag": the step being answered; the step count once finished.
     int currentStep = 0;
     // "E1.tag", "E1.itemindex" (-1 for none), "E1sp.visible": the question

@@ -1,5 +1,7 @@
 #include "player/reportcontent.h"
 
+#include "schemes/scheme.h"
+
 #include <QHash>
 #include <algorithm>
 
@@ -7,12 +9,10 @@ namespace solvaro {
 
 namespace {
 
-constexpr int solvedBySolution = 4;
-
 bool isReportRow(QChar c)
 {
-    return c == QLatin1Char('|') || c == QLatin1Char('C') || c == QLatin1Char('F')
-        || c == QLatin1Char('E');
+    return c == stepKind::sectionMark || c == stepKind::questionGroup || c == stepKind::formula
+        || c == stepKind::equivalence;
 }
 
 // Operators are kept as the evaluator reads them; the report prints them the
@@ -59,9 +59,9 @@ private:
 
 } // namespace
 
-QString reportSmiley(int stepErrors, int exerciseState)
+QString reportSmiley(int stepErrors, ExerciseState exerciseState)
 {
-    if (exerciseState == solvedBySolution)
+    if (exerciseState == SolvedBySolution)
         return reportObject::yellow;
     if (stepErrors <= 0)
         return reportObject::green;
@@ -74,7 +74,7 @@ QString reportBadge(const ReportInput &input)
 {
     if (input.progress.currentStep + 1 < input.stepKinds.size())
         return QString();
-    return input.progress.exerciseState == solvedBySolution ? reportObject::helpBadge
+    return input.progress.exerciseState == SolvedBySolution ? reportObject::helpBadge
                                                             : reportObject::tenBadge;
 }
 
@@ -149,7 +149,7 @@ QString ResultReportFiller::frReport1GetValue(const QString &name)
     if (m_row <= 0 || m_row > m_rows.size())
         return value;
     const std::optional<QString> rowValue
-        = m_rows[m_row - 1] == QLatin1Char('|') ? sectionValue(name) : stepValue(name);
+        = m_rows[m_row - 1] == stepKind::sectionMark ? sectionValue(name) : stepValue(name);
     return rowValue.value_or(value);
 }
 
@@ -196,13 +196,13 @@ QString ResultReportFiller::stepAnswer(int step)
 {
     const QChar kind
         = step >= 0 && step < m_input.stepKinds.size() ? m_input.stepKinds[step] : QChar();
-    if (kind == QLatin1Char('C')) {
+    if (kind == stepKind::questionGroup) {
         const auto &labels = m_input.progress.answerLabels;
         const std::optional<QString> label
             = step < labels.size() ? labels[step] : std::optional<QString>();
         return label.value_or(QString());
     }
-    if (kind == QLatin1Char('E') || kind == QLatin1Char('F'))
+    if (kind == stepKind::equivalence || kind == stepKind::formula)
         return formulaAnswer(kind);
     return QString();
 }
@@ -213,7 +213,7 @@ QString ResultReportFiller::formulaAnswer(QChar kind)
     const QVector<SavedField> fields = rows.value(m_formulaCounter);
     ++m_formulaCounter;
 
-    if (kind == QLatin1Char('E')) {
+    if (kind == stepKind::equivalence) {
         const QString first = textAt(fields, 1);
         if (first.contains(QLatin1Char('=')))
             return first;
@@ -272,7 +272,7 @@ QList<ReportRow> reportRows(const ReportInput &input)
         filler.frReport1DataSetWork(
             row == 0 ? DataSetOperation::First : DataSetOperation::Next, unused);
         ReportRow printed;
-        printed.section = kinds.at(row) == QLatin1Char('|');
+        printed.section = kinds.at(row) == stepKind::sectionMark;
         printed.answer = filler.frReport1GetValue(reportVariable::answer);
         printed.errors = filler.frReport1GetValue(reportVariable::errors);
         filler.frReport1GetValue(reportVariable::smiley);

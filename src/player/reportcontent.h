@@ -92,7 +92,7 @@ enum class DataSetOperation {
 };
 
 // The smiley of a step row, or none.
-QString reportSmiley(int stepErrors, int exerciseState);
+QString reportSmiley(int stepErrors, ExerciseState exerciseState);
 // "Help" when the exercise ended by showing the solution, "Dieci" when the
 // pupil reached the last step otherwise; empty before the last step.
 QString reportBadge(const ReportInput &input);

@@ -8,12 +8,15 @@
 #include "player/storedlines.h"
 #include "player/validation.h"
 #include "schemes/scheme.h"
+#include "storage/lookrecord.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 
 namespace solvaro {
+
+using globalSettings::EventSound;
 
 StepCycle::StepCycle(Scheme &scheme, FormulaSheet &formulas, FeedbackMedia &media, PlayerView &view)
     : m_scheme(scheme)
@@ -44,12 +47,13 @@ int StepCycle::currentFormulaIndex() const
     return QualeFormula(m_current, m_scheme.stepKinds);
 }
 
-int StepCycle::exerciseState(int exerciseIndex) const
+ExerciseState StepCycle::exerciseState(int exerciseIndex) const
 {
-    return exerciseIndex >= 0 && exerciseIndex < maxExercises ? m_exerciseStates[exerciseIndex] : 0;
+    return exerciseIndex >= 0 && exerciseIndex < maxExercises ? m_exerciseStates[exerciseIndex]
+                                                              : NotSolved;
 }
 
-void StepCycle::setExerciseState(int exerciseIndex, int state)
+void StepCycle::setExerciseState(int exerciseIndex, ExerciseState state)
 {
     if (exerciseIndex >= 0 && exerciseIndex < maxExercises)
         m_exerciseStates[exerciseIndex] = state;
@@ -97,7 +101,7 @@ void StepCycle::prepareSheet()
 
 void StepCycle::keepSolvedWork()
 {
-    const int state = exerciseState(m_exercise);
+    const ExerciseState state = exerciseState(m_exercise);
     if (!m_editMode && (state == SolvedByPupil || state == SolvedBySolution))
         m_solvedWork.insert(m_exercise, progressOf(*this, m_formulas));
 }
@@ -106,7 +110,7 @@ void StepCycle::loadExercise(int exerciseIndex, const ExerciseTexts &texts)
 {
     keepSolvedWork();
     m_exercise = exerciseIndex;
-    const int state = exerciseState(exerciseIndex);
+    const ExerciseState state = exerciseState(exerciseIndex);
     const bool solved = state == SolvedByPupil || state == SolvedBySolution;
     m_formulas.setPanelsVisible(m_editMode || solved);
 
@@ -157,7 +161,7 @@ void StepCycle::resume(const ExerciseProgress &saved)
     const int current = std::clamp(saved.currentStep, 0, stepCount());
     for (int k = 0; k < current; ++k) {
         const std::optional<QString> label = saved.answerLabels.value(k);
-        if (kindOf(k) == QLatin1Char('C') && label) {
+        if (kindOf(k) == stepKind::questionGroup && label) {
             // The label wears its own question group's font.
             loadGroup(k);
             CreaLAB(k, *label);
@@ -184,9 +188,8 @@ void StepCycle::resume(const ExerciseProgress &saved)
 
 QuestionGroup StepCycle::loadGroup(int step)
 {
-    QuestionGroup group = m_loadGroup
-        ? m_loadGroup(step)
-        : QuestionGroup { { QStringLiteral("?????????") }, m_questionFont };
+    QuestionGroup group
+        = m_loadGroup ? m_loadGroup(step) : QuestionGroup { { MissingOptions }, m_questionFont };
     m_questionFont = group.font;
     m_shownOptions = group.options;
     m_selectedOption = -1;
@@ -199,7 +202,7 @@ void StepCycle::NEXT_ROW()
     m_view.hideHint();
     const int s = m_current;
     const QChar kind = kindOf(s);
-    if (kind == QLatin1Char('C')) {
+    if (kind == stepKind::questionGroup) {
         loadGroup(s);
         MISCHIA(m_shownOptions, m_correctIndex, m_editMode, m_random);
         m_view.loadQuestionGroup(m_shownOptions, m_questionFont);
@@ -218,7 +221,7 @@ void StepCycle::NEXT_ROW()
     }
 }
 
-void StepCycle::B1Click(int selectedOption)
+void StepCycle::answer(int selectedOption)
 {
     m_view.hideHint();
     if (exerciseState(m_exercise) == SolutionRequested) {
@@ -286,7 +289,7 @@ void StepCycle::countError(int step)
     m_view.showErrors(errorsText());
     setStepErrors(step, m_stepErrors.value(step) + 1);
     m_view.showHint(m_errorLines.value(step, QStringLiteral("?")));
-    m_media.CreaWAV(2);
+    m_media.CreaWAV(EventSound::WrongAnswer);
     m_media.flags().wrongPending = true;
 }
 
@@ -297,9 +300,9 @@ void StepCycle::finishExercise()
     setCurrentState(SolvedByPupil);
     CreaSMI(s);
     // A formula row shows its answer in its own fields.
-    if (kindOf(s) == QLatin1Char('C'))
+    if (kindOf(s) == stepKind::questionGroup)
         CreaLAB(s, selectedOptionText());
-    m_media.CreaWAV(5);
+    m_media.CreaWAV(EventSound::ExerciseEnded);
     // Long enough for the bottom animation to cross the work area.
     m_media.flags().soundTicks = m_media.workAreaWidth() / 10;
     // Both endings show GIF4 on top; GIF3 is seen only in the teacher's preview.
@@ -321,12 +324,12 @@ void StepCycle::showSolution()
     POSIZIONA_COMBO_LABEL();
     m_media.CreaCOC(SolvedBySolution);
     m_media.CreaGIF(QStringLiteral("GIF5"));
-    m_media.CreaWAV(4);
+    m_media.CreaWAV(EventSound::HelpRequest);
     m_media.flags().cockadeSliding = true;
     m_media.showTopAnimation(QStringLiteral("GIF4"));
 }
 
-void StepCycle::H1Click()
+void StepCycle::showHelp()
 {
     // A click that lands on the help button while the panel moves on to the
     // next step (the second click of a double click on OK) asks for nothing.
@@ -342,7 +345,7 @@ bool StepCycle::requestSolution()
     m_view.scrollTo(1000);
     setCurrentState(SolutionRequested);
     m_current = stepCount() - 1;
-    B1Click(m_selectedOption);
+    answer(m_selectedOption);
     return true;
 }
 
@@ -350,7 +353,7 @@ void StepCycle::POSIZIONA_COMBO_LABEL()
 {
     int groupNumber = 0;
     for (int s = 0; s < stepCount(); ++s) {
-        if (kindOf(s) == QLatin1Char('C')) {
+        if (kindOf(s) == stepKind::questionGroup) {
             const QuestionGroup group = loadGroup(s);
             m_view.loadQuestionGroup(m_shownOptions, m_questionFont);
             CreaLAB(s,

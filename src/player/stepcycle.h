@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/exercisestate.h"
 #include "player/exercisetexts.h"
 #include "player/progressstate.h"
 #include "player/questiongroup.h"
@@ -20,14 +21,6 @@ struct Scheme;
 class FormulaSheet;
 class FeedbackMedia;
 class PlayerView;
-
-// Exercise states.
-enum ExerciseState : int {
-    NotSolved = 0,
-    SolutionRequested = 1,
-    SolvedByPupil = 3,
-    SolvedBySolution = 4,
-};
 
 // The steps of one exercise in pupil mode: which step is current (the answer
 // button's tag), judging an answer with the answer button, help, errors per
@@ -68,13 +61,13 @@ public:
     // Shows the current step: a question group shuffled in the full question
     // panel, or a formula row enabled with the panel shrunk to its buttons.
     void NEXT_ROW();
-    // The answer button, with the option selected in the question group (-1
-    // for none). Formula steps are judged by their rows; the evaluator's errors
-    // propagate and count nothing.
-    void B1Click(int selectedOption);
-    // The help button: the hint of the current step, unless the step is being
-    // left.
-    void H1Click();
+    // Judges the current step (the answer button, B1Click), with the option
+    // selected in the question group (-1 for none). Formula steps are judged by
+    // their rows; the evaluator's errors propagate and count nothing.
+    void answer(int selectedOption);
+    // The hint of the current step (the help button, H1Click), unless the step
+    // is being left.
+    void showHelp();
     // Page command 8: refused (false) while the player is busy; otherwise the
     // exercise is shown solved by its solution.
     bool requestSolution();
@@ -93,8 +86,8 @@ public:
     int currentFormulaIndex() const;
     void setCurrentStep(int step) { m_current = step; }
     int exerciseIndex() const { return m_exercise; }
-    int exerciseState(int exerciseIndex) const;
-    void setExerciseState(int exerciseIndex, int state);
+    ExerciseState exerciseState(int exerciseIndex) const;
+    void setExerciseState(int exerciseIndex, ExerciseState state);
     int totalErrors() const { return m_totalErrors; }
     void setTotalErrors(int errors) { m_totalErrors = errors; }
     // One entry per step and one more.
@@ -124,7 +117,7 @@ private:
     void countError(int step);
     void finishExercise();
     void showSolution();
-    void setCurrentState(int state) { setExerciseState(m_exercise, state); }
+    void setCurrentState(ExerciseState state) { setExerciseState(m_exercise, state); }
 
     Scheme &m_scheme;
     FormulaSheet &m_formulas;
@@ -136,7 +129,7 @@ private:
     std::function<QuestionGroup(int)> m_loadGroup;
 
     int m_exercise = 0;
-    std::array<int, maxExercises> m_exerciseStates {};
+    std::array<ExerciseState, maxExercises> m_exerciseStates {};
     // The pupil's work on each exercise of the sheet left solved.
     QHash<int, ExerciseProgress> m_solvedWork;
     int m_current = 0;

@@ -237,7 +237,7 @@ public:
     void showSmiley(int step, const QString &file, int top) override;
     void showAnswerLabel(int step, const QString &text, const LookFont &font) override;
     void clearExercisePictures() override;
-    SoundStart playSound(int n) override;
+    SoundStart playSound(globalSettings::EventSound event) override;
     void stopSound() override;
     void showTopAnimation(const QString &key) override;
     void showTopAnimationFile(const QString &path) override;

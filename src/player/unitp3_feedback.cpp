@@ -44,11 +44,11 @@ void TFormP3::Timer1Timer()
     m_logic.tick();
 }
 
-SoundStart TFormP3::playSound(int n)
+SoundStart TFormP3::playSound(globalSettings::EventSound event)
 {
     const IniFile global(m_context.folders.globalSettingsFile(), m_context.env.decimalSeparator);
     const QString stored
-        = global.readString(globalSettings::commonArea, QStringLiteral("W%1").arg(n), QString());
+        = global.readString(globalSettings::commonArea, globalSettings::soundKey(event), QString());
     const QString path = stored.isEmpty() ? QString() : m_context.folders.resolve(stored);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};

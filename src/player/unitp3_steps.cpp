@@ -45,12 +45,12 @@ QColor shown(qint32 colorNumber)
 
 void TFormP3::B1Click()
 {
-    m_logic.steps().B1Click(E1->itemIndex());
+    m_logic.steps().answer(E1->itemIndex());
 }
 
 void TFormP3::H1Click()
 {
-    m_logic.steps().H1Click();
+    m_logic.steps().showHelp();
 }
 
 void TFormP3::showErrors(const QString &text)

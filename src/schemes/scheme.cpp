@@ -40,15 +40,15 @@ Scheme SET_SCHEMA(
     // that every step has a top and every formula a pattern.
     for (const QChar c : std::as_const(scheme.rawScheme)) {
         switch (c.unicode()) {
-        case u'|':
+        case stepKind::sectionMark:
             ++scheme.sectionCount;
             break;
-        case u'C':
+        case stepKind::questionGroup:
             ++scheme.questionCount;
             scheme.stepKinds += c;
             break;
-        case u'F':
-        case u'E':
+        case stepKind::formula:
+        case stepKind::equivalence:
             ++scheme.formulaCount;
             scheme.stepKinds += c;
             scheme.formulaKinds += c;
@@ -71,7 +71,7 @@ Scheme SET_SCHEMA(
     for (const QChar c : std::as_const(scheme.rawScheme)) {
         qint64 height = 0;
         switch (c.unicode()) {
-        case u'|': {
+        case stepKind::sectionMark: {
             const int section = static_cast<int>(scheme.sectionTops.size());
             scheme.sectionTops.append(clampedTop(y));
             height = qint64(exerciseFile.readInteger(exerciseSection,
@@ -79,12 +79,12 @@ Scheme SET_SCHEMA(
                 + SectionPadding;
             break;
         }
-        case u'C':
+        case stepKind::questionGroup:
             scheme.stepTops.append(clampedTop(y));
             height = QuestionHeight;
             break;
-        case u'F':
-        case u'E':
+        case stepKind::formula:
+        case stepKind::equivalence:
             scheme.stepTops.append(clampedTop(y));
             height = FormulaHeight;
             break;

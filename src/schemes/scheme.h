@@ -8,6 +8,15 @@ namespace solvaro {
 
 class IniFile;
 
+// The characters of a scheme string: the mark that opens a section and the
+// kinds of step, as stepKinds and formulaKinds hold them too.
+namespace stepKind {
+inline constexpr char16_t sectionMark = u'|';
+inline constexpr char16_t questionGroup = u'C';
+inline constexpr char16_t formula = u'F';
+inline constexpr char16_t equivalence = u'E';
+} // namespace stepKind
+
 // The solution scheme of the open sheet, as the player lays it out: which
 // steps an exercise has, in which sections, and where each sits in the work
 // area. The player holds one, xSCHEMA.

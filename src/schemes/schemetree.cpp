@@ -1,5 +1,6 @@
 #include "schemes/schemetree.h"
 
+#include "schemes/scheme.h"
 #include "schemes/schemesaving.h"
 #include "storage/globalsettings.h"
 #include "storage/inifile.h"
@@ -23,14 +24,15 @@ void collectScheme(const SchemeNode &node, SheetScheme &scheme)
 {
     switch (node.kind) {
     case SchemeNodeKind::Section:
-        scheme.scheme += QLatin1Char('|');
+        scheme.scheme += stepKind::sectionMark;
         break;
     case SchemeNodeKind::QuestionGroup:
-        scheme.scheme += QLatin1Char('C');
+        scheme.scheme += stepKind::questionGroup;
         break;
     case SchemeNodeKind::Formula:
     case SchemeNodeKind::Equivalence:
-        scheme.scheme += node.kind == SchemeNodeKind::Formula ? QLatin1Char('F') : QLatin1Char('E');
+        scheme.scheme
+            += node.kind == SchemeNodeKind::Formula ? stepKind::formula : stepKind::equivalence;
         scheme.patterns.append(node.children.isEmpty() ? QString() : node.children.first().text);
         return;
     default:
@@ -88,15 +90,15 @@ QList<SchemeNode> loadSchemeTree(const IniFile &globalSettingsFile)
         };
         for (const QChar c : scheme) {
             switch (c.unicode()) {
-            case u'|':
+            case stepKind::sectionMark:
                 sheet.children.append(node(SchemeNodeKind::Section, schemeNodeText::section));
                 section = sheet.children.size() - 1;
                 break;
-            case u'C':
+            case stepKind::questionGroup:
                 addStep(node(SchemeNodeKind::QuestionGroup, schemeNodeText::loadedQuestions));
                 break;
-            case u'F':
-            case u'E': {
+            case stepKind::formula:
+            case stepKind::equivalence: {
                 const bool formula = c == u'F';
                 SchemeNode step = formula
                     ? node(SchemeNodeKind::Formula, schemeNodeText::formula)

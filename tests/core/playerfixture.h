@@ -2,6 +2,7 @@
 
 #include "player/playerlogic.h"
 #include "playerviewrecorder.h"
+#include "storage/lookrecord.h"
 
 #include <QMap>
 
@@ -43,7 +44,7 @@ struct PlayerFixture {
         player.setRandom([this](int) { return draws.isEmpty() ? 0 : draws.takeFirst(); });
         player.setQuestionGroupLoader([this](int step) {
             QuestionGroup group;
-            group.options = groups.value(step, { QStringLiteral("?????????") });
+            group.options = groups.value(step, { MissingOptions });
             return group;
         });
         player.prepareSheet(scheme(stepKinds, patterns, tops));

@@ -56,8 +56,9 @@ public:
         log << QStringLiteral("label %1 %2").arg(step).arg(text);
     }
     void clearExercisePictures() override { log << QStringLiteral("clear pictures"); }
-    SoundStart playSound(int n) override
+    SoundStart playSound(globalSettings::EventSound event) override
     {
+        const int n = static_cast<int>(event);
         log << QStringLiteral("sound %1").arg(n);
         return sounds.value(n, SoundStart { true, 1.0 });
     }

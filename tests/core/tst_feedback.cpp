@@ -105,7 +105,7 @@ void TestFeedback::rightAnswerAndSlide()
     f.view.sounds[1] = { true, 0.3 };
     f.view.sounds[3] = { true, 0.2 };
     f.load(0);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     f.view.clear();
 
     f.player.tick();
@@ -147,7 +147,7 @@ void TestFeedback::wrongAnswer()
     f.groups[0] = QStringList { u"A"_s, u"B"_s };
     f.view.sounds[2] = { true, 0.5 };
     f.load(0);
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QCOMPARE(f.flags().soundTicks, 5);
     f.view.clear();
     f.player.tick();
@@ -169,7 +169,7 @@ void TestFeedback::missingSoundAdvancesAtOnce()
     f.view.sounds[1] = { false, std::nullopt };
     f.view.sounds[3] = { false, std::nullopt };
     f.load(0);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     f.player.tick();
     QVERIFY(f.flags().panelSliding);
     QCOMPARE(f.steps().questionPanelTop(), 10);
@@ -185,7 +185,7 @@ void TestFeedback::cockadeSlide()
     f.load(0);
     f.steps().setCurrentStep(2);
     f.steps().NEXT_ROW();
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     QVERIFY(f.flags().cockadeSliding);
     QCOMPARE(f.player.media().cockadeTop(), 0);
     for (int i = 0; i < 7; ++i)
@@ -203,7 +203,7 @@ void TestFeedback::missingCockadeEndsTheSlide()
     f.view.missingFiles << u"SOL_IMG\\coccarda.bmp"_s;
     f.player.setWorkAreaWidth(30);
     f.load(0);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     QVERIFY(f.flags().cockadeSliding);
     f.player.tick();
     QVERIFY(!f.flags().cockadeSliding);
@@ -225,7 +225,7 @@ void TestFeedback::bottomAnimationCrossesTheWorkArea()
     f.groups[0] = QStringList { u"A"_s };
     f.player.setWorkAreaWidth(width);
     f.load(0);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     QCOMPARE(f.flags().soundTicks, width / 10);
     f.view.clear();
     f.player.tick();

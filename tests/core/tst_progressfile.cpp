@@ -54,7 +54,7 @@ ExerciseProgress midway()
 ExerciseProgress finished(int exerciseState)
 {
     ExerciseProgress state = midway();
-    state.exerciseState = exerciseState;
+    state.exerciseState = ExerciseState(exerciseState);
     state.currentStep = 3;
     state.questionPanelVisible = false;
     state.formulaFields[0][2].text = u"5"_s;
@@ -520,9 +520,9 @@ void TestProgressFile::progressOfAPlayerMidway()
     PlayerFixture f(u"CCF"_s, { u"AoB=X"_s }, { 5, 65, 121 });
     f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
     f.load(3);
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     f.tickUntilIdle();
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     f.tickUntilIdle();
     f.type(0, { u"12"_s });
 

@@ -41,7 +41,7 @@ ReportInput sheetOne(int currentStep, QVector<int> errors, int state = 0)
     input.stepKinds = u"CCF"_s;
     input.sectionCaptions = { u"Leggi il problema"_s, u"Risolvi"_s };
     input.progress.currentStep = currentStep;
-    input.progress.exerciseState = state;
+    input.progress.exerciseState = ExerciseState(state);
     input.progress.stepErrors = errors;
     input.progress.answerLabels = { u"Luca ha 12 biglie"_s, u"Ne regala 5"_s, std::nullopt };
     if (currentStep < 1)
@@ -264,7 +264,7 @@ void TestReportContent::smileys()
     QFETCH(int, errors);
     QFETCH(int, state);
     QFETCH(QString, smiley);
-    QCOMPARE(reportSmiley(errors, state), smiley);
+    QCOMPARE(reportSmiley(errors, ExerciseState(state)), smiley);
 }
 
 void TestReportContent::textsGoOnlyIntoObjectsTheTemplateHas()

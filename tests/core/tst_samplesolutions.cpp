@@ -81,7 +81,7 @@ void TestSampleSolutions::everyExerciseSolves()
                     field.text.replace(u'*', u'X').replace(u'/', u':');
             }
         }
-        steps.B1Click(steps.correctIndex());
+        steps.answer(steps.correctIndex());
         while (player.isBusy())
             player.tick();
     }

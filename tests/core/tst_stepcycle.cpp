@@ -47,7 +47,7 @@ void TestStepCycle::nothingSelected()
     PlayerFixture f(u"CC"_s, {}, { 5, 65 });
     f.load(0);
     f.view.clear();
-    f.steps().B1Click(-1);
+    f.steps().answer(-1);
     QCOMPARE(f.steps().totalErrors(), 0);
     QCOMPARE(f.steps().currentStep(), 0);
     QVERIFY(!f.player.isBusy());
@@ -64,7 +64,7 @@ void TestStepCycle::wrongAnswersThenRight()
     QCOMPARE(f.steps().correctIndex(), 2);
 
     for (int i = 1; i <= 3; ++i) {
-        f.steps().B1Click(0);
+        f.steps().answer(0);
         QVERIFY(f.flags().wrongPending);
         QCOMPARE(f.steps().totalErrors(), i);
         f.tickUntilIdle();
@@ -73,7 +73,7 @@ void TestStepCycle::wrongAnswersThenRight()
     QCOMPARE(f.view.count(u"errors ERRORS 3"_s), 1);
     QCOMPARE(f.steps().errorsText(), u"ERRORS 3"_s);
 
-    f.steps().B1Click(2);
+    f.steps().answer(2);
     QVERIFY(f.flags().correctPending);
     QCOMPARE(f.steps().stepErrors().at(0), 3);
     QCOMPARE(f.steps().totalErrors(), 3);
@@ -101,7 +101,7 @@ void TestStepCycle::hintsPerStep()
     f.load(0, { u"h0|h1|h2"_s, u"Conta le mele|Rileggi il testo"_s, {} });
     f.steps().setCurrentStep(step);
     f.steps().NEXT_ROW();
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QVERIFY(f.view.contains(u"hint "_s + hint));
     QCOMPARE(f.steps().stepErrors().at(step), 1);
 }
@@ -111,7 +111,7 @@ void TestStepCycle::helpCountsNoError()
     PlayerFixture f(u"CF"_s, { aob }, { 5, 65 });
     f.load(0, { u"Guarda la figura|Somma"_s, QString(), { u"12+7"_s } });
     f.view.clear();
-    f.steps().H1Click();
+    f.steps().showHelp();
     QCOMPARE(f.view.log, QStringList { u"hint Guarda la figura"_s });
     QCOMPARE(f.steps().totalErrors(), 0);
     QVERIFY(!f.player.isBusy());
@@ -124,7 +124,7 @@ void TestStepCycle::onlyStepIsAQuestionGroup()
     f.draws = { 1 };
     f.load(0);
     f.view.clear();
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QCOMPARE(f.steps().exerciseState(0), int(SolvedByPupil));
     QCOMPARE(f.view.solvedCounter, 1);
     QCOMPARE(f.steps().currentStep(), 1);
@@ -144,7 +144,7 @@ void TestStepCycle::onlyFormulaSteps()
     f.load(0, { QString(), QString(), { u"12+7"_s } });
     f.type(0, { u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s });
     f.view.clear();
-    f.steps().B1Click(-1);
+    f.steps().answer(-1);
     // A formula row gets no answer label, and its smiley rises with its panel.
     QCOMPARE(f.view.solvedCounter, 1);
     QCOMPARE(f.steps().exerciseState(0), int(SolvedByPupil));
@@ -159,7 +159,7 @@ void TestStepCycle::wrongFormula()
     f.load(0, { QString(), u"Controlla il risultato"_s, { u"12+7"_s } });
     f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s });
     f.view.clear();
-    f.steps().B1Click(-1);
+    f.steps().answer(-1);
     QCOMPARE(f.view.log,
         (QStringList { u"hint hidden"_s, u"rows"_s, u"errors ERRORS 1"_s,
             u"hint Controlla il risultato"_s, u"sound 2"_s }));
@@ -183,7 +183,7 @@ void TestStepCycle::evaluatorErrorsCountNothing()
     f.load(0, { QString(), QString(), { u"6:2"_s } });
     f.type(0, pupil);
     f.view.clear();
-    QVERIFY_THROWS_EXCEPTION(ExpressionError, f.steps().B1Click(-1));
+    QVERIFY_THROWS_EXCEPTION(ExpressionError, f.steps().answer(-1));
     QCOMPARE(f.steps().totalErrors(), 0);
     QCOMPARE(f.steps().stepErrors().at(0), 0);
     QVERIFY(!f.player.isBusy());
@@ -198,10 +198,10 @@ void TestStepCycle::staleSelectionDoesNotJudgeAFormula()
     const ExerciseTexts texts { QString(), QString(), { u"12+7"_s } };
     f.load(0, texts);
     f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
-    f.steps().B1Click(-1);
+    f.steps().answer(-1);
     f.tickUntilIdle();
     QCOMPARE(f.steps().currentStep(), 1);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     QCOMPARE(f.steps().totalErrors(), 1);
     f.tickUntilIdle();
 
@@ -209,7 +209,7 @@ void TestStepCycle::staleSelectionDoesNotJudgeAFormula()
     // holds the wrong option chosen before.
     f.load(1, texts);
     f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     QCOMPARE(f.steps().totalErrors(), 0);
     QVERIFY(f.flags().correctPending);
     QVERIFY(!f.flags().wrongPending);
@@ -220,10 +220,10 @@ void TestStepCycle::secondPressWhileAdvancingIgnored()
     PlayerFixture f(u"CC"_s, {}, { 5, 65 });
     f.groups[0] = QStringList { u"A"_s, u"B"_s };
     f.load(0);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     f.player.tick();
     QVERIFY(f.flags().advancePending);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     QVERIFY(!f.flags().correctPending);
     f.tickUntilIdle();
     QCOMPARE(f.steps().currentStep(), 1);
@@ -267,7 +267,7 @@ void TestStepCycle::solutionShown()
     f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
     f.draws = { 1 };
     f.load(0, { QString(), QString(), { u"12+7"_s } });
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     f.tickUntilIdle();
     f.view.clear();
 
@@ -297,10 +297,10 @@ void TestStepCycle::solvedExerciseShownSolvedAgain()
     f.groups[0] = QStringList { u"Giusta"_s, u"Sbagliata"_s };
     const ExerciseTexts texts { QString(), QString(), { u"12+7"_s } };
     f.load(0, texts);
-    f.steps().B1Click(0);
+    f.steps().answer(0);
     f.tickUntilIdle();
     f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"19"_s });
-    f.steps().B1Click(-1);
+    f.steps().answer(-1);
     f.tickUntilIdle();
     QCOMPARE(f.steps().exerciseState(0), int(SolvedByPupil));
 
@@ -340,7 +340,7 @@ void TestStepCycle::smileyFiles()
     QFETCH(int, errors);
     QFETCH(int, state);
     QFETCH(QString, file);
-    QCOMPARE(smileyFile(errors, state), file);
+    QCOMPARE(smileyFile(errors, ExerciseState(state)), file);
 }
 
 void TestStepCycle::roadThroughAnExercise()
@@ -359,12 +359,12 @@ void TestStepCycle::roadThroughAnExercise()
         (QStringList { u"Marco ha 5 mele"_s, u"Marco ha 19 mele"_s, u"Marco ha 12 mele"_s }));
 
     // Step 0: a wrong option, help, the right option.
-    f.steps().B1Click(2);
+    f.steps().answer(2);
     QVERIFY(f.view.contains(u"hint Non e' questa"_s));
     f.tickUntilIdle();
-    f.steps().H1Click();
+    f.steps().showHelp();
     QVERIFY(f.view.contains(u"hint Leggi il testo"_s));
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     f.tickUntilIdle();
     QCOMPARE(f.steps().currentStep(), 1);
     QVERIFY(f.view.contains(u"label 0 Marco ha 19 mele"_s));
@@ -379,12 +379,12 @@ void TestStepCycle::roadThroughAnExercise()
     f.type(0, { u"7"_s });
     f.player.formulas().row(0).field(3)->text = u"12"_s;
     f.player.formulas().row(0).field(5)->text = u"20"_s;
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QCOMPARE(f.steps().errorsText(), u"ERRORS 2"_s);
     QVERIFY(f.view.contains(u"hint Controlla il risultato"_s));
     f.tickUntilIdle();
     f.type(0, { u"7"_s, u"+"_s, u"12"_s, u"="_s, u"19"_s });
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QVERIFY(f.flags().correctPending);
     f.tickUntilIdle();
     QCOMPARE(f.steps().currentStep(), 2);
@@ -396,7 +396,7 @@ void TestStepCycle::roadThroughAnExercise()
     // Step 2: the unit typed in capitals is still right; the exercise ends.
     f.type(1, { u"3"_s, u"KM"_s, u"="_s, u"3000"_s, u"m"_s });
     f.view.clear();
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QCOMPARE(f.steps().exerciseState(0), int(SolvedByPupil));
     QCOMPARE(f.view.solvedCounter, 1);
     QCOMPARE(f.steps().stepErrors(), (QVector<int> { 1, 1, 0, 0 }));
@@ -421,7 +421,7 @@ void TestStepCycle::roadThroughAnExercise()
     }
     // A finished exercise takes no more answers.
     f.view.clear();
-    f.steps().B1Click(1);
+    f.steps().answer(1);
     QCOMPARE(f.view.log, QStringList { u"hint hidden"_s });
 }
 

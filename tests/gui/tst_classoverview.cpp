@@ -88,7 +88,7 @@ void TestClassOverview::teacherFollowsTheClass()
         ExerciseProgress progress;
         progress.sheet = save.sheet;
         progress.exercise = save.exercise;
-        progress.exerciseState = save.state;
+        progress.exerciseState = ExerciseState(save.state);
         progress.currentStep = 2;
         progress.totalErrors = save.errors;
         progress.stepErrors = { save.errors, 0, 0 };
@@ -189,7 +189,7 @@ void TestClassOverview::teacherFollowsTheClass()
     ExerciseProgress late;
     late.sheet = 1;
     late.exercise = 0;
-    late.exerciseState = 3;
+    late.exerciseState = SolvedByPupil;
     late.currentStep = 2;
     SAVETEMP(installation.path(u"SOL_TMP/SOLVARO_BRUNO.INI"_s), late);
     QTest::mouseClick(main->LMDclasse, Qt::LeftButton);

@@ -41,7 +41,7 @@ ReportInput solvedExercise()
     ExerciseProgress &progress = input.progress;
     progress.sheet = 1;
     progress.exercise = 1;
-    progress.exerciseState = 3;
+    progress.exerciseState = SolvedByPupil;
     progress.currentStep = 3;
     progress.totalErrors = 3;
     progress.stepErrors = { 0, 3, 0, 0 };
@@ -181,7 +181,7 @@ void TestResultReport::sectionRowsLookApart()
 void TestResultReport::badgeAfterTheSolution()
 {
     ReportInput input = solvedExercise();
-    input.progress.exerciseState = 4;
+    input.progress.exerciseState = SolvedBySolution;
     ResultReport report(*m_folders, m_dialogs, m_preview);
     ReportEngine engine;
     QVERIFY(report.build(input, engine));
