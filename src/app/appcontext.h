@@ -4,6 +4,7 @@
 #include "base/environment.h"
 #include "storage/datafolders.h"
 #include "storage/lookrecord.h"
+#include "ui/handlers.h"
 
 namespace solvaro {
 
@@ -22,6 +23,10 @@ struct AppContext {
 
     // The record loaders and writers for this installation and screen.
     LookRecords looks() const { return LookRecords(folders, env.screenSize, env.decimalSeparator); }
+
+    // Connects the forms' handlers so that an error ends where its handler
+    // ends, in the general error box of the environment's dialogs.
+    Handlers handlers() const { return Handlers(env.dialogs); }
 
     Environment env;
     DataFolders folders;

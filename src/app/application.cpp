@@ -1,8 +1,6 @@
 #include "app/application.h"
 
-#include "base/dialogs.h"
-
-#include <cstdio>
+#include "ui/handlers.h"
 
 namespace solvaro {
 
@@ -25,11 +23,7 @@ bool Application::notify(QObject *receiver, QEvent *event)
 
 void Application::reportError(const std::exception &error)
 {
-    const QString text = QString::fromUtf8(error.what());
-    if (m_dialogs)
-        m_dialogs->showError(text);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(text));
+    showErrorBox(m_dialogs, error);
 }
 
 } // namespace solvaro

@@ -6,8 +6,10 @@ namespace solvaro {
 
 class Dialogs;
 
-// The application object: the one place where an error that ends a user action
-// is caught and shown in the general error box.
+// The application object: the last place where an error that ends a user
+// action is caught and shown in the general error box. Handlers connected to
+// signals catch theirs first (Handlers), so that none crosses a signal; what
+// an event handler raises ends here.
 class Application final : public QApplication
 {
     Q_OBJECT

@@ -85,7 +85,8 @@ void TForm0::FormCreate()
 
     for (const int key : { Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4 }) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
+        m_context.handlers().connect(
+            shortcut, &QShortcut::activated, this, [this, key] { FormKeyDown(key); });
     }
 }
 

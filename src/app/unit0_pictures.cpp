@@ -58,42 +58,51 @@ void TForm0::connectHandlers()
     const auto startPictures = { Image3, Image1, Image7, Image5, Image6 };
     for (AnimatedPicture *picture : startPictures) {
         MouseEvents *mouse = MouseEvents::of(picture);
-        connect(mouse, &MouseEvents::moved, this, [this, picture] { ImageMouseMove(picture); });
-        connect(mouse, &MouseEvents::left, this, &TForm0::ImageMouseLeave);
-        connect(mouse, &MouseEvents::pressed, this,
+        m_context.handlers().connect(
+            mouse, &MouseEvents::moved, this, [this, picture] { ImageMouseMove(picture); });
+        m_context.handlers().connect(mouse, &MouseEvents::left, this, &TForm0::ImageMouseLeave);
+        m_context.handlers().connect(mouse, &MouseEvents::pressed, this,
             [this, picture](QMouseEvent *event) { ImageMouseDown(picture, event->button()); });
-        connect(mouse, &MouseEvents::released, this,
+        m_context.handlers().connect(mouse, &MouseEvents::released, this,
             [this, picture](QMouseEvent *event) { ImageMouseUp(picture, event->button()); });
         // Enter or Space on a picture reached by Tab is its click.
         picture->installEventFilter(this);
     }
-    connect(MouseEvents::of(LMDPanelFill1), &MouseEvents::left, this, &TForm0::ImageMouseLeave);
-    connect(LMDMMButton1, &QPushButton::clicked, this, &TForm0::LMDMMButton1Click);
+    m_context.handlers().connect(
+        MouseEvents::of(LMDPanelFill1), &MouseEvents::left, this, &TForm0::ImageMouseLeave);
+    m_context.handlers().connect(
+        LMDMMButton1, &QPushButton::clicked, this, &TForm0::LMDMMButton1Click);
 
-    connect(LMDhome, &QToolButton::clicked, this, &TForm0::LMDhomeClick);
-    connect(LMDcarica, &QToolButton::clicked, this, &TForm0::LMDcaricaClick);
-    connect(LMDsalva, &QToolButton::clicked, this, &TForm0::LMDsalvaClick);
-    connect(LMDstampa, &QToolButton::clicked, this, &TForm0::LMDstampaClick);
-    connect(LMDhelp, &QToolButton::clicked, this, &TForm0::LMDhelpClick);
-    connect(LMDsoluzione, &QToolButton::clicked, this, &TForm0::LMDsoluzioneClick);
-    connect(LMDripristina, &QToolButton::clicked, this, &TForm0::LMDripristinaClick);
-    connect(LMDspeaker, &QToolButton::clicked, this, &TForm0::LMDspeakerClick);
-    connect(LMDconfigure, &QToolButton::clicked, this, &TForm0::LMDconfigureClick);
-    connect(LMDcopy, &QToolButton::clicked, this, &TForm0::LMDcopyClick);
-    connect(LMDdelete, &QToolButton::clicked, this, &TForm0::LMDdeleteClick);
-    connect(LMDclasse, &QToolButton::clicked, this, &TForm0::LMDclasseClick);
-    connect(TabEserc, &TabStrip::tabLeaving, this, &TForm0::TabEsercChanging);
-    connect(TabEserc, &TabStrip::tabChanged, this, &TForm0::TabEsercChange);
-    connect(FD, &PageHost::pageChanged, this, &TForm0::FDChange);
+    m_context.handlers().connect(LMDhome, &QToolButton::clicked, this, &TForm0::LMDhomeClick);
+    m_context.handlers().connect(LMDcarica, &QToolButton::clicked, this, &TForm0::LMDcaricaClick);
+    m_context.handlers().connect(LMDsalva, &QToolButton::clicked, this, &TForm0::LMDsalvaClick);
+    m_context.handlers().connect(LMDstampa, &QToolButton::clicked, this, &TForm0::LMDstampaClick);
+    m_context.handlers().connect(LMDhelp, &QToolButton::clicked, this, &TForm0::LMDhelpClick);
+    m_context.handlers().connect(
+        LMDsoluzione, &QToolButton::clicked, this, &TForm0::LMDsoluzioneClick);
+    m_context.handlers().connect(
+        LMDripristina, &QToolButton::clicked, this, &TForm0::LMDripristinaClick);
+    m_context.handlers().connect(LMDspeaker, &QToolButton::clicked, this, &TForm0::LMDspeakerClick);
+    m_context.handlers().connect(
+        LMDconfigure, &QToolButton::clicked, this, &TForm0::LMDconfigureClick);
+    m_context.handlers().connect(LMDcopy, &QToolButton::clicked, this, &TForm0::LMDcopyClick);
+    m_context.handlers().connect(LMDdelete, &QToolButton::clicked, this, &TForm0::LMDdeleteClick);
+    m_context.handlers().connect(LMDclasse, &QToolButton::clicked, this, &TForm0::LMDclasseClick);
+    m_context.handlers().connect(TabEserc, &TabStrip::tabLeaving, this, &TForm0::TabEsercChanging);
+    m_context.handlers().connect(TabEserc, &TabStrip::tabChanged, this, &TForm0::TabEsercChange);
+    m_context.handlers().connect(FD, &PageHost::pageChanged, this, &TForm0::FDChange);
 
     // The logo is the main window's one picture the teacher may drag; a right
     // click on it opens the media settings.
     attachDragHandlers(Image2);
 
-    connect(MouseEvents::of(LMD_LABEL), &MouseEvents::released, this, &TForm0::LMD_TESTOMouseUp);
+    m_context.handlers().connect(
+        MouseEvents::of(LMD_LABEL), &MouseEvents::released, this, &TForm0::LMD_TESTOMouseUp);
     MouseEvents *captionStrip = MouseEvents::of(LMDFill15);
-    connect(captionStrip, &MouseEvents::released, this, &TForm0::LMDFill15MouseUp);
-    connect(captionStrip, &MouseEvents::moved, this, &TForm0::LMDFill15MouseMove);
+    m_context.handlers().connect(
+        captionStrip, &MouseEvents::released, this, &TForm0::LMDFill15MouseUp);
+    m_context.handlers().connect(
+        captionStrip, &MouseEvents::moved, this, &TForm0::LMDFill15MouseMove);
 }
 
 void TForm0::LOAD_GIF(const QString &file, AnimatedPicture *animator, const QString &key)
@@ -112,12 +121,13 @@ void TForm0::attachDragHandlers(QWidget *element)
     MouseEvents *mouse = MouseEvents::of(element);
     if (!mouse)
         return;
-    connect(mouse, &MouseEvents::pressed, this, [this, element](QMouseEvent *event) {
-        GIFtopMouseDown(element, event->button(), screenPosition(event));
-    });
-    connect(mouse, &MouseEvents::moved, this,
+    m_context.handlers().connect(
+        mouse, &MouseEvents::pressed, this, [this, element](QMouseEvent *event) {
+            GIFtopMouseDown(element, event->button(), screenPosition(event));
+        });
+    m_context.handlers().connect(mouse, &MouseEvents::moved, this,
         [this, element](QMouseEvent *event) { GIFtopMouseMove(element, screenPosition(event)); });
-    connect(mouse, &MouseEvents::released, this,
+    m_context.handlers().connect(mouse, &MouseEvents::released, this,
         [this, element](QMouseEvent *event) { GIFtopMouseUp(element, event->button()); });
 }
 

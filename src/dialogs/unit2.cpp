@@ -36,9 +36,9 @@ TForm2::TForm2(AppContext &context, QWidget *parent)
     layout->addLayout(buttons);
     resize(420, 300);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    m_context.handlers().connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    m_context.handlers().connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    m_context.handlers().connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
 }
 
 void TForm2::Button1Click()

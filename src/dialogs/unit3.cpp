@@ -95,11 +95,11 @@ TForm3::TForm3(AppContext &context, QWidget *parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    m_context.handlers().connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     m_endWait = new QTimer(this);
     m_endWait->setObjectName(QStringLiteral("endWait"));
     m_endWait->setSingleShot(true);
-    connect(m_endWait, &QTimer::timeout, this, &TForm3::endWaitTimeout);
+    m_context.handlers().connect(m_endWait, &QTimer::timeout, this, &TForm3::endWaitTimeout);
 }
 
 TForm3::~TForm3() = default;

@@ -196,18 +196,27 @@ void TForm4::buildControls()
 
 void TForm4::connectHandlers()
 {
-    connect(LMDButton1, &QAbstractButton::clicked, this, &TForm4::LMDButton1Click);
-    connect(LMDButton2, &QAbstractButton::clicked, this, &TForm4::LMDButton2Click);
-    connect(LMDButton3, &QAbstractButton::clicked, this, &TForm4::LMDButton3Click);
-    connect(LMDButton4, &QAbstractButton::clicked, this, &TForm4::LMDButton4Click);
-    connect(LMDButton5, &QAbstractButton::clicked, this, &TForm4::LMDButton5Click);
-    connect(LMDComboBox1, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox1Change);
-    connect(LMDComboBox2, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox2Change);
-    connect(LMDComboBox3, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox3Change);
-    connect(LMDComboBox4, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox4Change);
-    connect(SpinEdit1, &QSpinBox::textChanged, this, &TForm4::SpinEdit1Change);
-    connect(SpinEdit2, &QSpinBox::textChanged, this, &TForm4::SpinEdit2Change);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
+    m_context.handlers().connect(
+        LMDButton1, &QAbstractButton::clicked, this, &TForm4::LMDButton1Click);
+    m_context.handlers().connect(
+        LMDButton2, &QAbstractButton::clicked, this, &TForm4::LMDButton2Click);
+    m_context.handlers().connect(
+        LMDButton3, &QAbstractButton::clicked, this, &TForm4::LMDButton3Click);
+    m_context.handlers().connect(
+        LMDButton4, &QAbstractButton::clicked, this, &TForm4::LMDButton4Click);
+    m_context.handlers().connect(
+        LMDButton5, &QAbstractButton::clicked, this, &TForm4::LMDButton5Click);
+    m_context.handlers().connect(
+        LMDComboBox1, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox1Change);
+    m_context.handlers().connect(
+        LMDComboBox2, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox2Change);
+    m_context.handlers().connect(
+        LMDComboBox3, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox3Change);
+    m_context.handlers().connect(
+        LMDComboBox4, &QComboBox::currentIndexChanged, this, &TForm4::LMDComboBox4Change);
+    m_context.handlers().connect(SpinEdit1, &QSpinBox::textChanged, this, &TForm4::SpinEdit1Change);
+    m_context.handlers().connect(SpinEdit2, &QSpinBox::textChanged, this, &TForm4::SpinEdit2Change);
+    m_context.handlers().connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
 }
 
 bool TForm4::editElement(QWidget *element, const QString &picturePath, const RecordAddress &record)

@@ -213,16 +213,18 @@ QWidget *TForm5::animationBox(int n, const QString &title, QWidget *parent)
 
 void TForm5::connectHandlers()
 {
-    connect(LMDButton1, &QAbstractButton::clicked, this, &TForm5::LMDButton1Click);
-    connect(LMDButton2, &QAbstractButton::clicked, this, &TForm5::LMDButton2Click);
+    m_context.handlers().connect(
+        LMDButton1, &QAbstractButton::clicked, this, &TForm5::LMDButton1Click);
+    m_context.handlers().connect(
+        LMDButton2, &QAbstractButton::clicked, this, &TForm5::LMDButton2Click);
     for (int n = 1; n <= SoundFields; ++n)
-        connect(
+        m_context.handlers().connect(
             playButtons.at(n - 1), &QAbstractButton::clicked, this, [this, n] { PlayClick(n); });
     for (int n = 1; n <= AnimationFields; ++n) {
-        connect(animateButtons.at(n - 1), &QAbstractButton::clicked, this,
+        m_context.handlers().connect(animateButtons.at(n - 1), &QAbstractButton::clicked, this,
             [this, n] { AnimateClick(n); });
-        connect(animationFields.at(n - 1), &FileNameEdit::fileNameChanged, this,
-            [this, n] { AnimationFieldChange(n); });
+        m_context.handlers().connect(animationFields.at(n - 1), &FileNameEdit::fileNameChanged,
+            this, [this, n] { AnimationFieldChange(n); });
     }
 }
 

@@ -199,7 +199,7 @@ void TForm1::buildMenus()
     const auto addItem = [this](QMenu *menu, const QString &caption, void (TForm1::*handler)()) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(caption);
-        connect(action, &QAction::triggered, this, handler);
+        m_context.handlers().connect(action, &QAction::triggered, this, handler);
     };
 
     PopupMenu1 = new QMenu(this);
@@ -235,10 +235,11 @@ void TForm1::buildMenus()
 
 void TForm1::connectHandlers()
 {
-    connect(LMDhome, &QAbstractButton::clicked, this, &TForm1::LMDhomeClick);
-    connect(LMDschemi, &QAbstractButton::clicked, this, &TForm1::LMDschemiClick);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(MouseEvents::of(TabSheet), &MouseEvents::released, this,
+    m_context.handlers().connect(LMDhome, &QAbstractButton::clicked, this, &TForm1::LMDhomeClick);
+    m_context.handlers().connect(
+        LMDschemi, &QAbstractButton::clicked, this, &TForm1::LMDschemiClick);
+    m_context.handlers().connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    m_context.handlers().connect(MouseEvents::of(TabSheet), &MouseEvents::released, this,
         [this](QMouseEvent *) { TabSheetMouseUp(); });
     // From the keyboard: Enter after the name goes on to the sheets, Enter on
     // a sheet opens it.
@@ -247,22 +248,25 @@ void TForm1::connectHandlers()
     connect(TabSheet, &TabStrip::tabActivated, this, [this] { TabSheetMouseUp(); });
 
     for (FillPanel *fill : { LMDFill1, LMDFill2, LMDFill5 }) {
-        connect(MouseEvents::of(fill), &MouseEvents::released, this,
+        m_context.handlers().connect(MouseEvents::of(fill), &MouseEvents::released, this,
             [this, fill](QMouseEvent *) { xMouseUp(this, fill); });
     }
     for (FillPanel *box : { LMDFill3, LMDFill4 }) {
         MouseEvents *events = MouseEvents::of(box);
-        connect(events, &MouseEvents::pressed, this, [this, box](QMouseEvent *event) {
-            TextBoxMouseDown(box, event->button(), event->globalPosition().toPoint());
-        });
-        connect(events, &MouseEvents::moved, this, [this, box](QMouseEvent *event) {
-            TextBoxMouseMove(box, event->globalPosition().toPoint());
-        });
-        connect(events, &MouseEvents::released, this, [this, box](QMouseEvent *event) {
-            TextBoxMouseUp(box, event->button(), event->globalPosition().toPoint());
-        });
+        m_context.handlers().connect(
+            events, &MouseEvents::pressed, this, [this, box](QMouseEvent *event) {
+                TextBoxMouseDown(box, event->button(), event->globalPosition().toPoint());
+            });
+        m_context.handlers().connect(
+            events, &MouseEvents::moved, this, [this, box](QMouseEvent *event) {
+                TextBoxMouseMove(box, event->globalPosition().toPoint());
+            });
+        m_context.handlers().connect(
+            events, &MouseEvents::released, this, [this, box](QMouseEvent *event) {
+                TextBoxMouseUp(box, event->button(), event->globalPosition().toPoint());
+            });
     }
-    connect(
+    m_context.handlers().connect(
         MouseEvents::of(LMDsfondoUnit1), &MouseEvents::released, this, [this](QMouseEvent *event) {
             BackgroundMouseUp(event->button(), event->globalPosition().toPoint());
         });
@@ -293,13 +297,15 @@ void TForm1::CreateNodes()
         handle->setAttribute(Qt::WA_NoMousePropagation);
         handle->hide();
         MouseEvents *events = MouseEvents::of(handle);
-        connect(events, &MouseEvents::pressed, this, [this, node](QMouseEvent *event) {
-            NodeMouseDown(node, event->globalPosition().toPoint());
-        });
-        connect(events, &MouseEvents::moved, this, [this, node](QMouseEvent *event) {
-            NodeMouseMove(node, event->globalPosition().toPoint());
-        });
-        connect(events, &MouseEvents::released, this,
+        m_context.handlers().connect(
+            events, &MouseEvents::pressed, this, [this, node](QMouseEvent *event) {
+                NodeMouseDown(node, event->globalPosition().toPoint());
+            });
+        m_context.handlers().connect(
+            events, &MouseEvents::moved, this, [this, node](QMouseEvent *event) {
+                NodeMouseMove(node, event->globalPosition().toPoint());
+            });
+        m_context.handlers().connect(events, &MouseEvents::released, this,
             [this, node](QMouseEvent *) { NodeMouseUp(node); });
         Nodes.append(handle);
     }

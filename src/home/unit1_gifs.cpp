@@ -84,12 +84,13 @@ int TForm1::addGifSlot(Tgif *gif)
     applyGifMode(gif);
 
     MouseEvents *events = MouseEvents::of(gif);
-    connect(events, &MouseEvents::pressed, this, [this, gif](QMouseEvent *event) {
-        GifMouseDown(gif, event->button(), event->globalPosition().toPoint());
-    });
-    connect(events, &MouseEvents::moved, this,
+    m_context.handlers().connect(
+        events, &MouseEvents::pressed, this, [this, gif](QMouseEvent *event) {
+            GifMouseDown(gif, event->button(), event->globalPosition().toPoint());
+        });
+    m_context.handlers().connect(events, &MouseEvents::moved, this,
         [this, gif](QMouseEvent *event) { GifMouseMove(gif, event->globalPosition().toPoint()); });
-    connect(events, &MouseEvents::released, this,
+    m_context.handlers().connect(events, &MouseEvents::released, this,
         [this, gif](QMouseEvent *event) { GifMouseUp(gif, event->button()); });
     return index;
 }

@@ -139,11 +139,16 @@ ClassOverviewWindow::ClassOverviewWindow(AppContext &context, QWidget *parent)
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
 
-    connect(pupilFilter, &QComboBox::currentIndexChanged, this, [this] { filterChange(); });
-    connect(sheetFilter, &QComboBox::currentIndexChanged, this, [this] { filterChange(); });
-    connect(reloadButton, &QPushButton::clicked, this, &ClassOverviewWindow::reload);
-    connect(exportButton, &QPushButton::clicked, this, &ClassOverviewWindow::exportClick);
-    connect(printButton, &QPushButton::clicked, this, &ClassOverviewWindow::printClick);
+    m_context.handlers().connect(
+        pupilFilter, &QComboBox::currentIndexChanged, this, [this] { filterChange(); });
+    m_context.handlers().connect(
+        sheetFilter, &QComboBox::currentIndexChanged, this, [this] { filterChange(); });
+    m_context.handlers().connect(
+        reloadButton, &QPushButton::clicked, this, &ClassOverviewWindow::reload);
+    m_context.handlers().connect(
+        exportButton, &QPushButton::clicked, this, &ClassOverviewWindow::exportClick);
+    m_context.handlers().connect(
+        printButton, &QPushButton::clicked, this, &ClassOverviewWindow::printClick);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 

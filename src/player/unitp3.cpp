@@ -236,13 +236,15 @@ void TFormP3::buildQuestionPanel()
 
 void TFormP3::connectHandlers()
 {
-    connect(Timer1, &QTimer::timeout, this, &TFormP3::Timer1Timer);
-    connect(B1, &QToolButton::clicked, this, &TFormP3::B1Click);
-    connect(H1, &QToolButton::clicked, this, &TFormP3::H1Click);
+    m_context.handlers().connect(Timer1, &QTimer::timeout, this, &TFormP3::Timer1Timer);
+    m_context.handlers().connect(B1, &QToolButton::clicked, this, &TFormP3::B1Click);
+    m_context.handlers().connect(H1, &QToolButton::clicked, this, &TFormP3::H1Click);
     const QList<QAction *> items = PopupMenu1->actions();
     for (int i = 0; i < items.size(); ++i)
-        connect(items.at(i), &QAction::triggered, this, [this, i] { N1Click(i); });
-    connect(SB->verticalScrollBar(), &QScrollBar::valueChanged, this, &TFormP3::SBScroll);
+        m_context.handlers().connect(
+            items.at(i), &QAction::triggered, this, [this, i] { N1Click(i); });
+    m_context.handlers().connect(
+        SB->verticalScrollBar(), &QScrollBar::valueChanged, this, &TFormP3::SBScroll);
     SB->viewport()->installEventFilter(this);
 
     for (QWidget *element : { static_cast<QWidget *>(LMDmessg), static_cast<QWidget *>(LMDtestp),
@@ -251,33 +253,35 @@ void TFormP3::connectHandlers()
     }
     for (TextLabel *label : { sheetLabel, exerciseLabel, errorsLabel }) {
         // A click on a label of the message bar is a click on the bar.
-        connect(MouseEvents::of(label), &MouseEvents::released, this,
+        m_context.handlers().connect(MouseEvents::of(label), &MouseEvents::released, this,
             [this](QMouseEvent *event) { ElementMouseUp(LMDmessg, event->button()); });
     }
     for (QWidget *dragged : { static_cast<QWidget *>(LMDtesto), static_cast<QWidget *>(GifTop) }) {
         MouseEvents *mouse = MouseEvents::of(dragged);
-        connect(mouse, &MouseEvents::pressed, this, [this, dragged](QMouseEvent *event) {
-            GifTopMouseDown(dragged, event->button(), event->globalPosition().toPoint());
-        });
-        connect(mouse, &MouseEvents::moved, this, [this, dragged](QMouseEvent *event) {
-            GifTopMouseMove(dragged, event->globalPosition().toPoint());
-        });
-        connect(mouse, &MouseEvents::released, this,
+        m_context.handlers().connect(
+            mouse, &MouseEvents::pressed, this, [this, dragged](QMouseEvent *event) {
+                GifTopMouseDown(dragged, event->button(), event->globalPosition().toPoint());
+            });
+        m_context.handlers().connect(
+            mouse, &MouseEvents::moved, this, [this, dragged](QMouseEvent *event) {
+                GifTopMouseMove(dragged, event->globalPosition().toPoint());
+            });
+        m_context.handlers().connect(mouse, &MouseEvents::released, this,
             [this, dragged](QMouseEvent *event) { GifTopMouseUp(dragged, event->button()); });
     }
     MouseEvents *picture = MouseEvents::of(LMDimage);
-    connect(picture, &MouseEvents::pressed, this, [this](QMouseEvent *event) {
+    m_context.handlers().connect(picture, &MouseEvents::pressed, this, [this](QMouseEvent *event) {
         ImageMouseDown(event->button(), event->globalPosition().toPoint());
     });
-    connect(picture, &MouseEvents::moved, this,
+    m_context.handlers().connect(picture, &MouseEvents::moved, this,
         [this](QMouseEvent *event) { ImageMouseMove(event->globalPosition().toPoint()); });
-    connect(picture, &MouseEvents::released, this,
+    m_context.handlers().connect(picture, &MouseEvents::released, this,
         [this](QMouseEvent *event) { ImageMouseUp(event->button()); });
 }
 
 void TFormP3::listenToMouse(QWidget *element)
 {
-    connect(MouseEvents::of(element), &MouseEvents::released, this,
+    m_context.handlers().connect(MouseEvents::of(element), &MouseEvents::released, this,
         [this, element](QMouseEvent *event) {
             // A click on one of its children reaches the element too, once
             // the child has let it pass; the child has its own handler.

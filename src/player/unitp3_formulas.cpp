@@ -53,12 +53,15 @@ void TFormP3::CreaAllINPUT()
 
             auto *input = new pLMDedit(field, k, m_context.env.decimalSeparator, panel);
             describeField(input, field.label);
-            connect(input, &QLineEdit::textChanged, this, [this, input] { fieldEdited(input); });
-            connect(input, &pLMDedit::confirmRequested, this, &TFormP3::confirmFromField);
-            connect(input, &pLMDedit::nextRequested, this, [this, input] { nextFieldFrom(input); });
-            connect(input, &pLMDedit::operatorTyped, this,
+            m_context.handlers().connect(
+                input, &QLineEdit::textChanged, this, [this, input] { fieldEdited(input); });
+            m_context.handlers().connect(
+                input, &pLMDedit::confirmRequested, this, &TFormP3::confirmFromField);
+            m_context.handlers().connect(
+                input, &pLMDedit::nextRequested, this, [this, input] { nextFieldFrom(input); });
+            m_context.handlers().connect(input, &pLMDedit::operatorTyped, this,
                 [this, input](QChar op) { typeOperator(input, op); });
-            connect(input, &pLMDedit::clicked, this, [this, input] {
+            m_context.handlers().connect(input, &pLMDedit::clicked, this, [this, input] {
                 if (input->clickAction() == FieldClick::ChooseOperator)
                     OperandoClick(input);
                 else if (input->clickAction() == FieldClick::EditExpectedFormula)

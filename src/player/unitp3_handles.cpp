@@ -1,4 +1,5 @@
 // The eight resize handles with which the teacher sizes the exercise picture.
+#include "app/appcontext.h"
 #include "player/unitp3.h"
 
 #include "ui/animatedpicture.h"
@@ -18,9 +19,9 @@ constexpr int SmallestPicture = 2 * resizeHandleSize;
 void TFormP3::CreateNodes()
 {
     Nodes = new ResizeHandles(this);
-    connect(Nodes, &ResizeHandles::pressed, this, &TFormP3::NodeMouseDown);
-    connect(Nodes, &ResizeHandles::moved, this, &TFormP3::NodeMouseMove);
-    connect(Nodes, &ResizeHandles::released, this, &TFormP3::NodeMouseUp);
+    m_context.handlers().connect(Nodes, &ResizeHandles::pressed, this, &TFormP3::NodeMouseDown);
+    m_context.handlers().connect(Nodes, &ResizeHandles::moved, this, &TFormP3::NodeMouseMove);
+    m_context.handlers().connect(Nodes, &ResizeHandles::released, this, &TFormP3::NodeMouseUp);
 }
 
 void TFormP3::PlaceNodes(QWidget *control)

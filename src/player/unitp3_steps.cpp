@@ -150,7 +150,7 @@ void TFormP3::showAnswerLabel(int step, const QString &text, const LookFont &fon
     label->setCaption(text);
     if (teacher) {
         label->setCursor(Qt::PointingHandCursor);
-        connect(
+        m_context.handlers().connect(
             MouseEvents::of(label), &MouseEvents::released, this, [this, step](QMouseEvent *event) {
                 if (event->button() == Qt::LeftButton)
                     LabelClick(step);

@@ -140,11 +140,15 @@ void TFeditschemi::buildControls()
     LMDFill1->setFixedHeight(30);
     layout->addWidget(LMDFill1);
 
-    connect(LMDhome, &QAbstractButton::clicked, this, &TFeditschemi::LMDhomeClick);
-    connect(LMDsalva, &QAbstractButton::clicked, this, &TFeditschemi::LMDsalvaClick);
-    connect(LMDcarica, &QAbstractButton::clicked, this, &TFeditschemi::LMDcaricaClick);
-    connect(LMDcopy, &QAbstractButton::clicked, this, &TFeditschemi::LMDcopyClick);
-    connect(
+    m_context.handlers().connect(
+        LMDhome, &QAbstractButton::clicked, this, &TFeditschemi::LMDhomeClick);
+    m_context.handlers().connect(
+        LMDsalva, &QAbstractButton::clicked, this, &TFeditschemi::LMDsalvaClick);
+    m_context.handlers().connect(
+        LMDcarica, &QAbstractButton::clicked, this, &TFeditschemi::LMDcaricaClick);
+    m_context.handlers().connect(
+        LMDcopy, &QAbstractButton::clicked, this, &TFeditschemi::LMDcopyClick);
+    m_context.handlers().connect(
         TreeView, &QWidget::customContextMenuRequested, this, &TFeditschemi::TreeViewContextPopup);
 }
 

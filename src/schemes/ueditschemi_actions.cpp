@@ -37,7 +37,7 @@ void TFeditschemi::buildMenu()
         // Owned by the editor: the menu only shows the items that fit a node.
         auto *action = new QAction(menuCaption(which), this);
         action->setObjectName(menuCaption(which));
-        connect(action, &QAction::triggered, this, handler);
+        m_context.handlers().connect(action, &QAction::triggered, this, handler);
         m_items.insert(which, action);
     };
     item(SchemeMenuItem::AddSheet, &TFeditschemi::SHEETclick);

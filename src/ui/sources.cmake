@@ -4,6 +4,7 @@ list(APPEND SOLVARO_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/filefilter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fillgeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/handlegeometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/handlers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/keycolor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/linebreaktext.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report/reporttemplate.cpp
