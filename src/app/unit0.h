@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pagecommand.h"
+
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -32,17 +34,7 @@ class TForm0 final : public QWidget
 public:
     // The page host's pages, in the order FormActivate adds them.
     enum Page { HomePage = 0, PlayerPage = 1, ClosingPage = 2 };
-    // Page commands, written into the page's tag before it is asked to close.
-    enum PageCommand {
-        CommandHome = 1,
-        CommandLoadProgress = 2,
-        CommandSaveProgress = 3,
-        CommandPrint = 4,
-        CommandHelp = 5,
-        CommandExerciseChanged = 7,
-        CommandSolution = 8,
-        CommandRestore = 9,
-    };
+    using enum PageCommand;
     // The text the teacher's editing mode asks for.
     static const QString AccessCode;
 
@@ -174,8 +166,8 @@ private:
     bool pagesReady() const;
     bool editMode() const;
     // Sends a page command to the page on show when its index is 1 or more.
-    void sendCommandToPageOnShow(int command);
-    void sendCommand(QWidget *page, int command);
+    void sendCommandToPageOnShow(PageCommand command);
+    void sendCommand(QWidget *page, PageCommand command);
     bool playerReportsClosed() const;
     void backToHomePage();
     void showClosingScreen();

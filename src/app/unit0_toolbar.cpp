@@ -23,7 +23,6 @@
 
 #include <QGridLayout>
 #include <QSignalBlocker>
-#include <QVariant>
 
 static void initToolbarIcons()
 {
@@ -53,11 +52,6 @@ constexpr int skinTag = 10;
 
 // The toolbar button's picture in the resources, read when the strip first shows.
 constexpr char iconProperty[] = "toolbarIcon";
-
-// The player reads the exercise being left from this property.
-constexpr char leavingExerciseProperty[] = "EsercizioAttuale";
-// A player that reports whether it really closed does so in this property.
-constexpr char closedProperty[] = "isClosed";
 
 QFont toolbarFont(bool bold = false)
 {
@@ -213,7 +207,7 @@ void TForm0::layoutToolbarInDesignOrder()
     TabEserc->setGeometry(left, 0, qMax(0, LMDbarra->width() - left), barHeight);
 }
 
-void TForm0::sendCommand(QWidget *page, int command)
+void TForm0::sendCommand(QWidget *page, PageCommand command)
 {
     if (!page)
         return;
@@ -221,7 +215,7 @@ void TForm0::sendCommand(QWidget *page, int command)
     page->close();
 }
 
-void TForm0::sendCommandToPageOnShow(int command)
+void TForm0::sendCommandToPageOnShow(PageCommand command)
 {
     if (FD->currentIndex() >= PlayerPage)
         sendCommand(FD->currentPage(), command);
@@ -229,14 +223,8 @@ void TForm0::sendCommandToPageOnShow(int command)
 
 bool TForm0::playerReportsClosed() const
 {
-    const QWidget *player = m_context.forms.FormP3;
-    if (!player)
-        return false;
-    const QVariant reported = player->property(closedProperty);
-    if (reported.isValid())
-        return reported.toBool();
-    // A player that does not report it has closed when its page was hidden.
-    return player->isHidden();
+    const TFormP3 *player = m_context.forms.FormP3;
+    return player && player->isClosed;
 }
 
 void TForm0::backToHomePage()
@@ -382,8 +370,8 @@ void TForm0::LMDclasseClick()
 
 void TForm0::TabEsercChanging(int leavingIndex)
 {
-    if (QWidget *player = m_context.forms.FormP3)
-        player->setProperty(leavingExerciseProperty, leavingIndex);
+    if (TFormP3 *player = m_context.forms.FormP3)
+        player->EsercizioAttuale = leavingIndex;
 }
 
 void TForm0::TabEsercChange(int)

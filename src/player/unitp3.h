@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/pagecommand.h"
 #include "media/documentsfolder.h"
 #include "player/playerlogic.h"
 #include "player/playerview.h"
@@ -50,21 +51,9 @@ class pLMDedit;
 class TFormP3 final : public QWidget, public PlayerView
 {
     Q_OBJECT
-    Q_PROPERTY(bool isClosed MEMBER isClosed)
-    Q_PROPERTY(int EsercizioAttuale MEMBER EsercizioAttuale)
 
 public:
-    // Page commands.
-    enum PageCommand {
-        CommandHome = 1,
-        CommandLoadProgress = 2,
-        CommandSaveProgress = 3,
-        CommandPrint = 4,
-        CommandHelp = 5,
-        CommandExerciseChanged = 7,
-        CommandSolution = 8,
-        CommandRestore = 9,
-    };
+    using enum PageCommand;
 
     explicit TFormP3(AppContext &context, QWidget *parent = nullptr);
     ~TFormP3() override;
@@ -99,9 +88,11 @@ public:
     // State.
     QString exerciseFileName;
     QString exerciseSection;
-    // The exercise tab being left, handed over by the main window.
+    // The exercise tab being left, which the main window sets just before the
+    // tab changes.
     int EsercizioAttuale = 0;
-    // True after a real close, false when a page command kept the page open.
+    // True after a real close, false when a page command kept the page open;
+    // the main window reads it after each command.
     bool isClosed = false;
     QString imagePath;
     // "HELP_GEN" of the exercise, with real line breaks.

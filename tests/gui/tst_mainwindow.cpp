@@ -38,7 +38,8 @@ protected:
     {
         if (watched == m_page && event->type() == QEvent::Close) {
             commands << elementTag(m_page);
-            m_page->setProperty("isClosed", false);
+            if (auto *player = qobject_cast<TFormP3 *>(m_page))
+                player->isClosed = false;
             event->ignore();
             return true;
         }
@@ -101,7 +102,7 @@ private slots:
 
 private:
     TForm0 *window() const { return m_program->forms().Form0; }
-    QWidget *player() const { return m_program->forms().FormP3; }
+    TFormP3 *player() const { return m_program->forms().FormP3; }
     TForm1 *home() const { return m_program->forms().Form1; }
     AnimatedPicture *picture(const QString &name) const
     {
@@ -610,10 +611,10 @@ void TestMainWindow::exerciseTabsTellThePlayer()
     openPlayerPage();
     CommandRecorder recorder(player());
     window()->TabEserc->setCurrentIndex(3);
-    QCOMPARE(player()->property("EsercizioAttuale").toInt(), 0);
+    QCOMPARE(player()->EsercizioAttuale, 0);
     QCOMPARE(recorder.commands, QList<int> { 7 });
     window()->TabEserc->setCurrentIndex(5);
-    QCOMPARE(player()->property("EsercizioAttuale").toInt(), 3);
+    QCOMPARE(player()->EsercizioAttuale, 3);
     QCOMPARE(recorder.commands, (QList<int> { 7, 7 }));
 
     // On the home page the change goes nowhere.
