@@ -5,6 +5,7 @@
 
 using namespace solvaro;
 using namespace Qt::StringLiterals;
+using solvaro::globalSettings::EventSound;
 
 class TestFeedback : public QObject
 {
@@ -109,9 +110,12 @@ void TestFeedback::rightAnswerAndSlide()
     f.view.clear();
 
     f.player.tick();
-    QCOMPARE(f.view.log,
-        (QStringList { u"bar 5"_s, u"label 0 A"_s, u"smiley 0 SOL_IMG\\Smiley Verde.bmp 5"_s,
-            u"sound 1"_s, u"top GIF1"_s }));
+    // The right answer is greeted, written and smiled at.
+    QCOMPARE(f.view.playedSounds, QList<int> { int(EventSound::CorrectAnswer) });
+    QCOMPARE(f.view.topAnimation, u"GIF1"_s);
+    QCOMPARE(f.view.answerLabels.value(0), u"A"_s);
+    QCOMPARE(f.view.smileys.value(0), u"SOL_IMG\\Smiley Verde.bmp"_s);
+    QVERIFY(f.view.contains(u"bar 5"_s));
     QVERIFY(f.flags().advancePending);
     QCOMPARE(f.flags().soundTicks, 2);
     f.player.tick();
@@ -120,11 +124,12 @@ void TestFeedback::rightAnswerAndSlide()
     QVERIFY(f.player.isBusy());
     f.view.clear();
 
-    // The sound has run out: sound 3 and the slide start at the same tick.
+    // The sound has run out: the greeting ends, and the scroll sound and the
+    // slide start at the same tick.
     f.player.tick();
-    QCOMPARE(f.view.log,
-        (QStringList { u"top hidden"_s, u"bottom removed"_s, u"sound stopped"_s, u"sound 3"_s,
-            u"panel top 10"_s }));
+    QVERIFY(f.view.topAnimation.isEmpty());
+    QCOMPARE(f.view.playedSounds, QList<int> { int(EventSound::ButtonScroll) });
+    QCOMPARE(f.view.starting(u"panel top"_s), QStringList { u"panel top 10"_s });
     QVERIFY(f.flags().panelSliding);
     int ticks = 1;
     while (f.steps().currentStep() == 0 && ticks < 100) {
@@ -152,13 +157,16 @@ void TestFeedback::wrongAnswer()
     f.view.clear();
     f.player.tick();
     // The wrong-answer sound starts again together with its animation.
-    QCOMPARE(f.view.log, (QStringList { u"sound 2"_s, u"top GIF2"_s }));
+    QCOMPARE(f.view.playedSounds, QList<int> { int(EventSound::WrongAnswer) });
+    QCOMPARE(f.view.topAnimation, u"GIF2"_s);
     QVERIFY(!f.flags().wrongPending);
     QCOMPARE(f.tickUntilIdle(), 4);
     f.view.clear();
     f.player.tick();
-    QCOMPARE(
-        f.view.log, (QStringList { u"top hidden"_s, u"bottom removed"_s, u"sound stopped"_s }));
+    // The feedback ends and the pupil stays on the step.
+    QVERIFY(f.view.topAnimation.isEmpty());
+    QVERIFY(f.view.contains(u"sound stopped"_s));
+    QVERIFY(f.view.playedSounds.isEmpty());
     QCOMPARE(f.steps().currentStep(), 0);
 }
 

@@ -6,6 +6,7 @@
 
 using namespace solvaro;
 using namespace Qt::StringLiterals;
+using solvaro::globalSettings::EventSound;
 
 namespace {
 
@@ -51,7 +52,10 @@ void TestStepCycle::nothingSelected()
     QCOMPARE(f.steps().totalErrors(), 0);
     QCOMPARE(f.steps().currentStep(), 0);
     QVERIFY(!f.player.isBusy());
-    QCOMPARE(f.view.log, QStringList { u"hint hidden"_s });
+    // Nothing judged: no sound, no smiley, the hint put away.
+    QVERIFY(f.view.playedSounds.isEmpty());
+    QVERIFY(f.view.smileys.isEmpty());
+    QVERIFY(f.view.hint.isEmpty());
 }
 
 void TestStepCycle::wrongAnswersThenRight()
@@ -131,10 +135,16 @@ void TestStepCycle::onlyStepIsAQuestionGroup()
     QCOMPARE(f.flags().soundTicks, 70);
     QVERIFY(f.flags().cockadeSliding);
     QVERIFY(!f.flags().correctPending);
-    QCOMPARE(f.view.log,
-        (QStringList { u"hint hidden"_s, u"solved"_s, u"smiley 0 %1 5"_s.arg(verde),
-            u"label 0 Giusta"_s, u"sound 5"_s, u"top GIF4"_s, u"cockade SOL_IMG\\coccarda.bmp"_s,
-            u"bottom GIF6"_s, u"scroll 65"_s, u"panel hidden"_s }));
+    // The exercise is crowned: the exercise-ended sound and animations, the
+    // cockade, the smiley and the chosen answer; the question panel goes.
+    QCOMPARE(f.view.playedSounds, QList<int> { int(EventSound::ExerciseEnded) });
+    QCOMPARE(f.view.topAnimation, u"GIF4"_s);
+    QCOMPARE(f.view.bottomAnimation, u"GIF6"_s);
+    QCOMPARE(f.view.cockade, u"SOL_IMG\\coccarda.bmp"_s);
+    QCOMPARE(f.view.smileys.value(0), verde);
+    QCOMPARE(f.view.answerLabels.value(0), u"Giusta"_s);
+    QVERIFY(!f.view.questionPanelShown);
+    QVERIFY(f.view.contains(u"scroll 65"_s));
     QCOMPARE(f.steps().answerLabel(0), std::optional<QString>(u"Giusta"_s));
 }
 
@@ -160,9 +170,9 @@ void TestStepCycle::wrongFormula()
     f.type(0, { u"12"_s, u"+"_s, u"7"_s, u"="_s, u"20"_s });
     f.view.clear();
     f.steps().answer(-1);
-    QCOMPARE(f.view.log,
-        (QStringList { u"hint hidden"_s, u"rows"_s, u"errors ERRORS 1"_s,
-            u"hint Controlla il risultato"_s, u"sound 2"_s }));
+    QCOMPARE(f.view.errorsText, u"ERRORS 1"_s);
+    QCOMPARE(f.view.hint, u"Controlla il risultato"_s);
+    QCOMPARE(f.view.playedSounds, QList<int> { int(EventSound::WrongAnswer) });
     QCOMPARE(f.steps().stepErrors().at(0), 1);
     QVERIFY(f.flags().wrongPending);
     QCOMPARE(f.steps().currentStep(), 0);
@@ -187,7 +197,10 @@ void TestStepCycle::evaluatorErrorsCountNothing()
     QCOMPARE(f.steps().totalErrors(), 0);
     QCOMPARE(f.steps().stepErrors().at(0), 0);
     QVERIFY(!f.player.isBusy());
-    QCOMPARE(f.view.log, (QStringList { u"hint hidden"_s, u"rows"_s }));
+    // No feedback and no error shown.
+    QVERIFY(f.view.playedSounds.isEmpty());
+    QVERIFY(f.view.starting(u"errors"_s).isEmpty());
+    QVERIFY(f.view.hint.isEmpty());
 }
 
 void TestStepCycle::staleSelectionDoesNotJudgeAFormula()

@@ -25,6 +25,8 @@ private slots:
 
     void pupilSolvesTheFirstExercise_data();
     void pupilSolvesTheFirstExercise();
+    void lastStepCrownsTheExercise_data();
+    void lastStepCrownsTheExercise();
     void problemScreenShowsTheExercise();
     void eachExerciseShowsItsOwnBands();
     void fieldMarksShowOnTheWidgets_data();
@@ -58,6 +60,8 @@ private:
     void answerFirstStepRight();
     // Answers the question groups before the formula of sheet 0 right.
     void answerQuestionsRight(int exercise);
+    // Answers the current step of exercise 0 of a sheet right and presses OK.
+    void answerStepRight(int sheet, const QList<QStringList> &right);
 
     std::unique_ptr<TestInstallation> m_installation;
     std::unique_ptr<PlayerProgram> m_program;
@@ -107,6 +111,19 @@ void TestPlayer::answerQuestionsRight(int exercise)
         program().tickUntilIdle();
     }
     QCOMPARE(steps().currentStep(), 2);
+}
+
+void TestPlayer::answerStepRight(int sheet, const QList<QStringList> &right)
+{
+    const int step = steps().currentStep();
+    if (steps().kindOf(step) == stepKind::questionGroup) {
+        program().chooseOption(
+            program().shownOptions().indexOf(program().correctOption(sheet, 0, step)));
+    } else {
+        const int formula = QualeFormula(step, player()->logic().xSCHEMA().stepKinds);
+        enterFormula(formula, right.at(formula));
+    }
+    program().pressOk();
 }
 
 void TestPlayer::pupilSolvesTheFirstExercise_data()
@@ -160,7 +177,7 @@ void TestPlayer::pupilSolvesTheFirstExercise()
         QCOMPARE(steps().totalErrors(), errors);
 
         int rightOption = -1;
-        if (kind == u'C') {
+        if (kind == stepKind::questionGroup) {
             QCOMPARE(player()->E1sp->height(), 250);
             rightOption = program().shownOptions().indexOf(program().correctOption(sheet, 0, step));
             QVERIFY(rightOption >= 0);
@@ -171,7 +188,7 @@ void TestPlayer::pupilSolvesTheFirstExercise()
         }
 
         for (int attempt = 0; attempt < wrongAttempts(step); ++attempt) {
-            if (kind == u'C') {
+            if (kind == stepKind::questionGroup) {
                 program().chooseOption((rightOption + 1) % program().shownOptions().size());
             } else {
                 enterFormula(formula, wrong.at(formula));
@@ -189,7 +206,7 @@ void TestPlayer::pupilSolvesTheFirstExercise()
             QCOMPARE(steps().currentStep(), step);
         }
 
-        if (kind == u'C')
+        if (kind == stepKind::questionGroup)
             program().chooseOption(rightOption);
         else
             enterFormula(formula, right.at(formula));
@@ -200,7 +217,7 @@ void TestPlayer::pupilSolvesTheFirstExercise()
             QCOMPARE(program().sound.last(), u"Bravo.wav"_s);
             QCOMPARE(pictureName(player()->GifTop), u"Pollice.gif"_s);
             QVERIFY(player()->smileyImages.at(step));
-            if (kind == u'C') {
+            if (kind == stepKind::questionGroup) {
                 QVERIFY(player()->answerLabels.at(step));
                 QCOMPARE(player()->answerLabels.at(step)->caption(),
                     program().correctOption(sheet, 0, step));
@@ -212,39 +229,11 @@ void TestPlayer::pupilSolvesTheFirstExercise()
             continue;
         }
 
-        // The last step solves the exercise.
+        // The last step solves the exercise (lastStepCrownsTheExercise).
         QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
         QCOMPARE(program().main()->solvedExercises, 1);
         QCOMPARE(program().sound.last(), u"Fanfara.wav"_s);
-        QVERIFY(player()->E1sp->isHidden());
-        QVERIFY(!player()->GifTop->isHidden());
-        QCOMPARE(pictureName(player()->GifTop), u"Stella.gif"_s);
-        QVERIFY(player()->bottomAnimator);
-        QCOMPARE(pictureName(player()->bottomAnimator), u"Palla.gif"_s);
-        QVERIFY(player()->cockadeImage);
-        QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
-        QCOMPARE(player()->cockadeImage->y(), 0);
-        QCOMPARE(player()->cockadeImage->x(),
-            player()->LMDFill0->width() - player()->cockadeImage->width());
-
-        player()->Timer1Timer();
-        QCOMPARE(player()->cockadeImage->y(), 18);
-        QCOMPARE(player()->bottomAnimator->x(), 10);
-        player()->Timer1Timer();
-        QCOMPARE(player()->cockadeImage->y(), 36);
-        QCOMPARE(player()->bottomAnimator->x(), 20);
-        QCOMPARE(player()->bottomAnimator->y(),
-            player()->LMDFill0->height() - player()->bottomAnimator->height() - 10);
-        // The bottom animation crosses the work area, ten pixels a tick; the
-        // next tick takes the animations away.
-        QCOMPARE(program().tickUntilIdle() + 2, player()->LMDFill0->width() / 10);
-        QCOMPARE(player()->bottomAnimator->x(), player()->LMDFill0->width());
-        player()->Timer1Timer();
-        QVERIFY(!player()->bottomAnimator);
-        QVERIFY(player()->GifTop->isHidden());
-        const int lastTop = steps().stepTop(stepCount - 1);
-        QVERIFY(player()->cockadeImage->y() >= lastTop - 30);
-        QVERIFY(player()->cockadeImage->y() < lastTop - 30 + 18);
+        program().settle();
     }
 
     QCOMPARE(player()->errorsLabel->caption(), u"ERRORS %1"_s.arg(errors));
@@ -260,6 +249,58 @@ void TestPlayer::pupilSolvesTheFirstExercise()
     // A right step cannot be changed any more.
     for (const QPointer<pLMDedit> &field : player()->formulaInputs.last())
         QVERIFY(!field->isEnabled());
+}
+
+void TestPlayer::lastStepCrownsTheExercise_data()
+{
+    pupilSolvesTheFirstExercise_data();
+}
+
+void TestPlayer::lastStepCrownsTheExercise()
+{
+    QFETCH(int, sheet);
+    QFETCH(QList<QStringList>, right);
+
+    program().openSheet(sheet);
+    const int stepCount = steps().stepCount();
+    for (int step = 0; step + 1 < stepCount; ++step) {
+        answerStepRight(sheet, right);
+        program().tickUntilIdle();
+    }
+    answerStepRight(sheet, right);
+
+    QCOMPARE(steps().exerciseState(0), int(SolvedByPupil));
+    QCOMPARE(program().main()->solvedExercises, 1);
+    QCOMPARE(program().sound.last(), u"Fanfara.wav"_s);
+    QVERIFY(player()->E1sp->isHidden());
+    QVERIFY(!player()->GifTop->isHidden());
+    QCOMPARE(pictureName(player()->GifTop), u"Stella.gif"_s);
+    QVERIFY(player()->bottomAnimator);
+    QCOMPARE(pictureName(player()->bottomAnimator), u"Palla.gif"_s);
+    QVERIFY(player()->cockadeImage);
+    QCOMPARE(pictureName(player()->cockadeImage), u"coccarda.bmp"_s);
+    QCOMPARE(player()->cockadeImage->y(), 0);
+    QCOMPARE(
+        player()->cockadeImage->x(), player()->LMDFill0->width() - player()->cockadeImage->width());
+
+    player()->Timer1Timer();
+    QCOMPARE(player()->cockadeImage->y(), 18);
+    QCOMPARE(player()->bottomAnimator->x(), 10);
+    player()->Timer1Timer();
+    QCOMPARE(player()->cockadeImage->y(), 36);
+    QCOMPARE(player()->bottomAnimator->x(), 20);
+    QCOMPARE(player()->bottomAnimator->y(),
+        player()->LMDFill0->height() - player()->bottomAnimator->height() - 10);
+    // The bottom animation crosses the work area, ten pixels a tick; the
+    // next tick takes the animations away.
+    QCOMPARE(program().tickUntilIdle() + 2, player()->LMDFill0->width() / 10);
+    QCOMPARE(player()->bottomAnimator->x(), player()->LMDFill0->width());
+    player()->Timer1Timer();
+    QVERIFY(!player()->bottomAnimator);
+    QVERIFY(player()->GifTop->isHidden());
+    const int lastTop = steps().stepTop(stepCount - 1);
+    QVERIFY(player()->cockadeImage->y() >= lastTop - 30);
+    QVERIFY(player()->cockadeImage->y() < lastTop - 30 + 18);
 }
 
 void TestPlayer::problemScreenShowsTheExercise()
