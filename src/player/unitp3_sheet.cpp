@@ -95,7 +95,8 @@ void TFormP3::FormActivate()
         // Nothing to show: back home, once the page host has finished showing
         // this page.
         QMetaObject::invokeMethod(
-            this, [this] { returnHome(); }, Qt::QueuedConnection);
+            this, [this] { m_context.handlers().run([this] { returnHome(); }); },
+            Qt::QueuedConnection);
         return;
     }
     isClosed = false;
