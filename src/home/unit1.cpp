@@ -245,7 +245,8 @@ void TForm1::connectHandlers()
     // a sheet opens it.
     connect(LMDEdit1, &QLineEdit::returnPressed, this,
         [this] { TabSheet->setFocus(Qt::TabFocusReason); });
-    connect(TabSheet, &TabStrip::tabActivated, this, [this] { TabSheetMouseUp(); });
+    m_context.handlers().connect(
+        TabSheet, &TabStrip::tabActivated, this, [this] { TabSheetMouseUp(); });
 
     for (FillPanel *fill : { LMDFill1, LMDFill2, LMDFill5 }) {
         m_context.handlers().connect(MouseEvents::of(fill), &MouseEvents::released, this,

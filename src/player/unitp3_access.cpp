@@ -42,7 +42,8 @@ void TFormP3::buildReadAloud()
     problemSpeaker->setAccessibleDescription(tr("Reads the problem aloud"));
     problemSpeaker->setToolTip(tr("Read aloud"));
     problemSpeaker->hide();
-    connect(problemSpeaker, &QToolButton::clicked, this, &TFormP3::readProblemAloud);
+    m_context.handlers().connect(
+        problemSpeaker, &QToolButton::clicked, this, &TFormP3::readProblemAloud);
     // The button keeps beside the text wherever its look or the teacher puts it.
     LMDtesto->installEventFilter(this);
 
@@ -52,7 +53,7 @@ void TFormP3::buildReadAloud()
     hintSpeaker->setAccessibleDescription(tr("Reads the hint aloud"));
     hintSpeaker->setToolTip(tr("Read aloud"));
     hintSpeaker->hide();
-    connect(hintSpeaker, &QToolButton::clicked, this, &TFormP3::readHintAloud);
+    m_context.handlers().connect(hintSpeaker, &QToolButton::clicked, this, &TFormP3::readHintAloud);
 }
 
 void TFormP3::describeControls()
@@ -75,7 +76,7 @@ void TFormP3::describeControls()
     // The scroll boxes follow the focus; they are no stop of their own.
     SB->setFocusPolicy(Qt::NoFocus);
     E1sb->setFocusPolicy(Qt::NoFocus);
-    connect(E1, &RadioGroup::confirmRequested, this, &TFormP3::B1Click);
+    m_context.handlers().connect(E1, &RadioGroup::confirmRequested, this, &TFormP3::B1Click);
     connect(qApp, &QApplication::focusChanged, this,
         [this](QWidget *, QWidget *now) { scrollToFocus(now); });
 }
