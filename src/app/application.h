@@ -22,19 +22,6 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Runs an action and shows any error it raises in the general error box.
-    // Returns false when the action failed.
-    template<typename Action> bool guarded(Action &&action)
-    {
-        try {
-            action();
-            return true;
-        } catch (const std::exception &error) {
-            reportError(error);
-            return false;
-        }
-    }
-
     void reportError(const std::exception &error);
 
 private:
