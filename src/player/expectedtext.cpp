@@ -8,7 +8,7 @@ namespace {
 
 constexpr int partLength = 15;
 
-bool isNumberCharacter(QChar c)
+bool isDigitOrSeparator(QChar c)
 {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',')
         || c == QLatin1Char('.');
@@ -23,7 +23,7 @@ bool isUnitCharacter(QChar c)
 void splitQuantity(QStringView text, QString &number, QString &unit)
 {
     for (const QChar c : text) {
-        if (isNumberCharacter(c))
+        if (isDigitOrSeparator(c))
             number += c;
         else if (isUnitCharacter(c))
             unit += c;
