@@ -19,6 +19,7 @@ const std::vector<NamedTarget> &targets()
         { "picture", picture },
         { "reporttemplate", reportTemplate },
         { "progressfile", progressFile },
+        { "progressfolder", progressFolder },
         { "scheme", scheme },
         { "skinfile", skinFile },
     };

@@ -31,6 +31,7 @@ void jpeg(const QByteArray &input);
 void picture(const QByteArray &input);
 void reportTemplate(const QByteArray &input);
 void progressFile(const QByteArray &input);
+void progressFolder(const QByteArray &input);
 void scheme(const QByteArray &input);
 void skinFile(const QByteArray &input);
 
