@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <algorithm>
+#include <limits>
 
 namespace solvaro {
 
@@ -18,7 +19,10 @@ void Totals::add(const ExerciseResult &result)
 {
     ++exercises;
     solved += result.solved ? 1 : 0;
-    errors += result.errors;
+    // A damaged or doctored file may claim any number of errors: the sum
+    // stops at the largest number it can hold rather than wrap round.
+    errors = int(std::clamp(qint64(errors) + result.errors, qint64(std::numeric_limits<int>::min()),
+        qint64(std::numeric_limits<int>::max())));
     helps += result.helpAsked ? 1 : 0;
 }
 
