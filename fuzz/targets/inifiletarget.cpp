@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QHash>
 
+#include <algorithm>
 #include <vector>
 
 namespace solvaro::fuzz {
@@ -61,37 +62,41 @@ bool kept(const Line &now, const Line &before, bool wasLast)
         && now.end == QLatin1StringView("\r\n");
 }
 
-bool keptAll(const std::vector<Line> &now, qsizetype from, const std::vector<Line> &before,
-    qsizetype beforeFrom, qsizetype count)
+// How many lines from the start, and from the end, the write kept.
+qsizetype keptFromStart(const std::vector<Line> &now, const std::vector<Line> &before)
 {
-    for (qsizetype i = 0; i < count; ++i) {
-        const qsizetype b = beforeFrom + i;
-        if (!kept(now[size_t(from + i)], before[size_t(b)], b + 1 == qsizetype(before.size())))
-            return false;
-    }
-    return true;
+    const qsizetype b = qsizetype(before.size());
+    const qsizetype count = std::min(qsizetype(now.size()), b);
+    qsizetype i = 0;
+    while (i < count && kept(now[size_t(i)], before[size_t(i)], i + 1 == b))
+        ++i;
+    return i;
+}
+
+qsizetype keptFromEnd(const std::vector<Line> &now, const std::vector<Line> &before)
+{
+    const qsizetype n = qsizetype(now.size());
+    const qsizetype b = qsizetype(before.size());
+    const qsizetype count = std::min(n, b);
+    qsizetype i = 0;
+    while (i < count && kept(now[size_t(n - 1 - i)], before[size_t(b - 1 - i)], i == 0))
+        ++i;
+    return i;
 }
 
 // The new file is the old one with one line replaced, one line inserted, or
-// a section header and its line added at the end.
+// a section header and its line added at the end. Linear in the lines, so
+// that a file of thousands of lines costs the fuzzer no more than its reading.
 bool onlyTheWrittenLineChanged(const std::vector<Line> &now, const std::vector<Line> &before)
 {
     const qsizetype n = qsizetype(now.size());
     const qsizetype b = qsizetype(before.size());
-    if (n == b) {
-        int changed = 0;
-        for (qsizetype i = 0; i < n; ++i)
-            changed += kept(now[size_t(i)], before[size_t(i)], i + 1 == b) ? 0 : 1;
-        return changed <= 1;
-    }
-    if (n == b + 1) {
-        for (qsizetype j = 0; j < n; ++j) {
-            if (keptAll(now, 0, before, 0, j) && keptAll(now, j + 1, before, j, b - j))
-                return true;
-        }
-        return false;
-    }
-    return n == b + 2 && keptAll(now, 0, before, 0, b);
+    const qsizetype start = keptFromStart(now, before);
+    if (n == b)
+        return start + keptFromEnd(now, before) >= n - 1;
+    if (n == b + 1)
+        return start + keptFromEnd(now, before) >= b;
+    return n == b + 2 && start == b;
 }
 
 QByteArray readAll(const QString &path)
