@@ -19,6 +19,7 @@
 #include "ui/tabstrip.h"
 #include "ui/textlabel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -71,6 +72,8 @@ TFormP3::~TFormP3()
 {
     // The widgets go with the form; nothing may tick or sound any more.
     Timer1->stop();
+    // Destroying the children moves the focus; this form no longer follows it.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void TFormP3::FormCreate()
