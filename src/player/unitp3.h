@@ -272,6 +272,7 @@ private:
     // Names for screen readers, the keyboard road, reading aloud
     // (unitp3_access.cpp).
     void buildReadAloud();
+    SpeakerButton *newSpeaker(QWidget *parent, const QString &name, const QString &description);
     void describeControls();
     void describeExercise();
     void describeField(pLMDedit *field, const QString &label);

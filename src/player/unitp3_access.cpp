@@ -3,7 +3,6 @@
 #include "player/unitp3.h"
 
 #include "app/appcontext.h"
-#include "app/unit0.h"
 #include "media/speechoutput.h"
 #include "player/stepcycle.h"
 #include "player/unitp3_formulafield.h"
@@ -34,25 +33,28 @@ const QString MenuOperators = QStringLiteral("+-X:");
 
 } // namespace
 
+// A speaker button stays hidden until a voice is there to read.
+SpeakerButton *TFormP3::newSpeaker(QWidget *parent, const QString &name, const QString &description)
+{
+    auto *speaker = new SpeakerButton(parent);
+    speaker->setObjectName(name);
+    speaker->setAccessibleName(tr("Read aloud"));
+    speaker->setAccessibleDescription(description);
+    speaker->setToolTip(tr("Read aloud"));
+    speaker->hide();
+    return speaker;
+}
+
 void TFormP3::buildReadAloud()
 {
-    problemSpeaker = new SpeakerButton(LMDtestp);
-    problemSpeaker->setObjectName(QStringLiteral("problemSpeaker"));
-    problemSpeaker->setAccessibleName(tr("Read aloud"));
-    problemSpeaker->setAccessibleDescription(tr("Reads the problem aloud"));
-    problemSpeaker->setToolTip(tr("Read aloud"));
-    problemSpeaker->hide();
+    problemSpeaker
+        = newSpeaker(LMDtestp, QStringLiteral("problemSpeaker"), tr("Reads the problem aloud"));
     m_context.handlers().connect(
         problemSpeaker, &QToolButton::clicked, this, &TFormP3::readProblemAloud);
     // The button keeps beside the text wherever its look or the teacher puts it.
     LMDtesto->installEventFilter(this);
 
-    hintSpeaker = new SpeakerButton(LMDFill0);
-    hintSpeaker->setObjectName(QStringLiteral("hintSpeaker"));
-    hintSpeaker->setAccessibleName(tr("Read aloud"));
-    hintSpeaker->setAccessibleDescription(tr("Reads the hint aloud"));
-    hintSpeaker->setToolTip(tr("Read aloud"));
-    hintSpeaker->hide();
+    hintSpeaker = newSpeaker(LMDFill0, QStringLiteral("hintSpeaker"), tr("Reads the hint aloud"));
     m_context.handlers().connect(hintSpeaker, &QToolButton::clicked, this, &TFormP3::readHintAloud);
 }
 
