@@ -45,11 +45,17 @@ void expect(bool holds, const char *promise)
 
 QString scratchFolder()
 {
-    // A memory file system where there is one: the fuzzers write an input
-    // file for every run.
-    static const QTemporaryDir folder(
-        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
-        + QStringLiteral("/solvaro-fuzz-XXXXXX"));
+    // The fuzzers write an input file for every run: into the folder the
+    // fuzz script hands over (it removes it even after a crash), else onto a
+    // memory file system where there is one.
+    static const QString parent = [] {
+        const QString given = qEnvironmentVariable("SOLVARO_FUZZ_SCRATCH");
+        if (!given.isEmpty())
+            return given;
+        return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                         : QDir::tempPath();
+    }();
+    static const QTemporaryDir folder(parent + QStringLiteral("/solvaro-fuzz-XXXXXX"));
     expect(folder.isValid(), "the scratch folder can be made");
     return folder.path() + QLatin1Char('/');
 }
